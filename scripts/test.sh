@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the normal build,
+# then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then a short, bounded run of the window-description fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+cmake --preset release >/dev/null
+cmake --build --preset release
+ctest --preset release
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+
+if [[ -d build/fuzz || "${SKIP_FUZZ:-0}" != 1 ]]; then
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz --target fuzz_description
+  scripts/fuzz.sh 60
+fi
