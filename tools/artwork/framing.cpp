@@ -93,7 +93,7 @@ RgbImage titleBanner(const Fonts& fonts) {
     constexpr int W = 566, H = 57;
     RgbImage img = panel(W, H, {0, 128, 0}, false, 0);
     const Mask title =
-        lettering(fonts.serifBold, "THE CARTOUCHERY", W, H, {17, 543, 22, 16, true});
+        lettering(fonts.serifBold, "THE CARTOUCHERY", W, H, {17, 543, 22, 18, true});
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
             if (!title.on(x, y) && title.on(x - 2, y - 2)) img.at(x, y) = {0, 56, 0};

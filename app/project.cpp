@@ -1,0 +1,25 @@
+#include "project.h"
+
+#include "clearing.h"
+#include "embedded_description.h"
+#include "letter_keys.h"
+#include "press_feedback.h"
+#include "saving.h"
+#include "startup_painting.h"
+
+namespace app {
+
+toolkit::Project project() {
+    return {
+        embeddedDescription(),
+        paintBackground,
+        [](toolkit::Form& form, toolkit::EventRouter& events) {
+            compose::bindPressFeedback(form, events);
+            compose::bindLetterKeys(form, events);
+            compose::bindClear(form, events);
+            output::bindSave(form, events);
+        },
+    };
+}
+
+} // namespace app

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "form.h"
+
+namespace app {
+
+// The window's load handler: tiles the background with the tile picture,
+// mirrored top to bottom, and sets the Save As dialog's one file type.
+void paintBackground(toolkit::Form& form);
+
+} // namespace app

@@ -1,0 +1,58 @@
+// Controls of a window: frames, picture boxes, images and the window itself,
+// with the settings that drawing, hit testing and the handlers use.
+#pragma once
+
+#include "description.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace toolkit {
+
+// Pictures are shared and never change: setting a picture shares the image.
+using Picture = std::shared_ptr<const QImage>;
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr double kTwipsPerCentimetre = 567.0;
+
+struct Control {
+    std::string name;
+    std::optional<int> index;
+    ControlKind kind = ControlKind::Image;
+    Control* container = nullptr;
+    std::vector<Control*> children; // stored order: later ones lie in front
+
+    int left = 0, top = 0, width = 0, height = 0; // twips, in the container
+    bool visible = true;
+    bool stretch = false;
+    bool bordered = false; // fixed single border with a 2-pixel 3-D edge
+    QRgb backColour = qRgb(240, 240, 240);
+    ScaleUnit unit = ScaleUnit::Twip;
+    Picture picture;
+
+    // Forms and picture boxes with a persistent image keep what is painted on
+    // them; it covers the drawable area.
+    bool persistent = false;
+    QImage surface;
+
+    // The scaled copy of the picture of a stretched image, made once per picture.
+    mutable Picture stretchedFrom;
+    mutable QImage stretched;
+
+    // What screen readers and tests call the control: a key's letter, a button's word.
+    std::string accessibleName;
+
+    // "Image3(5)" or "Frame1", as handlers and messages name it.
+    std::string label() const;
+
+    QRect rectInContainer() const; // pixels
+    QRect drawableArea() const;     // pixels, in the control's own coordinates
+    QRect rectInWindow() const;     // pixels, in the window's client area
+};
+
+} // namespace toolkit

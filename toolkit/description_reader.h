@@ -1,0 +1,24 @@
+#pragma once
+
+#include "description.h"
+
+#include <span>
+#include <stdexcept>
+
+namespace toolkit {
+
+// A description that cannot be read: says where and what was expected.
+class DescriptionError : public std::runtime_error {
+  public:
+    DescriptionError(size_t offset, const std::string& what);
+    size_t offset() const { return offset_; }
+
+  private:
+    size_t offset_;
+};
+
+// Reads a whole description; every length and count is checked against the
+// bytes that are there. Identical pictures come back as one shared buffer.
+Description readDescription(std::span<const uint8_t> bytes);
+
+} // namespace toolkit

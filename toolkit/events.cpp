@@ -1,0 +1,60 @@
+#include "events.h"
+
+namespace toolkit {
+namespace {
+
+bool isContainer(const Control& c) {
+    return c.kind == ControlKind::Frame || c.kind == ControlKind::PictureBox;
+}
+
+// point is in the container's drawable coordinates.
+Control* hit(Control& container, QPoint point) {
+    for (auto it = container.children.rbegin(); it != container.children.rend(); ++it) {
+        Control& c = **it;
+        if (!c.visible || !isContainer(c) || !c.rectInContainer().contains(point)) continue;
+        const QPoint inner = point - c.rectInContainer().topLeft();
+        if (!c.drawableArea().contains(inner)) return &c;
+        Control* below = hit(c, inner - c.drawableArea().topLeft());
+        return below ? below : &c;
+    }
+    for (auto it = container.children.rbegin(); it != container.children.rend(); ++it) {
+        Control& c = **it;
+        if (c.visible && c.kind == ControlKind::Image && c.rectInContainer().contains(point)) return &c;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Control& controlAt(Form& form, QPoint point) {
+    Control* c = hit(form.root(), point);
+    return c ? *c : form.root();
+}
+
+void EventRouter::bind(const Control& control, Handlers h) {
+    Handlers& slot = handlers_[&control];
+    if (h.press) slot.press = std::move(h.press);
+    if (h.release) slot.release = std::move(h.release);
+    if (h.click) slot.click = std::move(h.click);
+}
+
+void EventRouter::press(QPoint point, Qt::MouseButton button) {
+    if (!captured_) captured_ = &controlAt(form_, point);
+    held_ |= button;
+    auto it = handlers_.find(captured_);
+    if (it != handlers_.end() && it->second.press) it->second.press();
+}
+
+void EventRouter::release(QPoint point, Qt::MouseButton button) {
+    if (!captured_ || !(held_ & button)) return;
+    held_ &= ~Qt::MouseButtons(button);
+    Control* target = captured_;
+    if (!held_) captured_ = nullptr;
+    auto it = handlers_.find(target);
+    if (it == handlers_.end()) return;
+    const Handlers h = it->second; // a handler may rebind; keep this run's copy
+    if (h.release) h.release();
+    if (button == Qt::LeftButton && !held_ && h.click && &controlAt(form_, point) == target) h.click();
+}
+
+} // namespace toolkit

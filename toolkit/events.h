@@ -1,0 +1,48 @@
+// Mouse events: which control a point hits, and delivery to bound handlers.
+#pragma once
+
+#include "form.h"
+
+#include <QPoint>
+
+#include <functional>
+#include <map>
+
+namespace toolkit {
+
+// The control under a window point, in the order of drawing: frames and
+// picture boxes above the window's images, later-stored siblings in front. A
+// frame's images count only inside its drawable area. Hidden controls are
+// passed over; the window itself is the answer where nothing else is.
+Control& controlAt(Form& form, QPoint point);
+
+struct Handlers {
+    std::function<void()> press = {}, release = {}, click = {};
+};
+
+// A press captures the mouse for the control under it: the release goes to
+// that control wherever the pointer is, so a key never stays pressed. A click
+// follows when the left button comes up over the same control. Every button
+// gives press and release.
+class EventRouter {
+  public:
+    explicit EventRouter(Form& form) : form_(form) {}
+
+    void bind(const Control& control, Handlers handlers);
+
+    void press(QPoint point, Qt::MouseButton button);
+    void release(QPoint point, Qt::MouseButton button);
+    // The second press of a double click is a press like any other, so a
+    // double click on a key writes two letters.
+    void doubleClick(QPoint point, Qt::MouseButton button) { press(point, button); }
+
+    const Control* captured() const { return captured_; }
+
+  private:
+    Form& form_;
+    std::map<const Control*, Handlers> handlers_;
+    Control* captured_ = nullptr;
+    Qt::MouseButtons held_;
+};
+
+} // namespace toolkit

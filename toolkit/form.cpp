@@ -1,0 +1,109 @@
+#include "form.h"
+
+#include "description_reader.h"
+
+#include <stdexcept>
+
+namespace toolkit {
+
+class FormBuilder {
+  public:
+    explicit FormBuilder(Form& form) : form_(form) {}
+
+    void build(const Description& d) {
+        const ControlRecord& f = d.form;
+        form_.caption_ = QString::fromStdString(f.caption.value_or(""));
+        form_.centred_ = f.startUpPosition.value_or(0) == 2;
+        if (f.picture) form_.icon_ = *decode(f.picture, f.name);
+        form_.root_ = add(f, nullptr);
+    }
+
+  private:
+    Form& form_;
+    std::map<const Bytes*, Picture> decoded_; // the reader shares identical pictures
+
+    Picture decode(const PictureBytes& bytes, const std::string& owner) {
+        auto& p = decoded_[bytes.get()];
+        if (!p) {
+            QImage img = QImage::fromData(bytes->data(), int(bytes->size()));
+            if (img.isNull())
+                throw std::runtime_error("the picture of " + owner + " cannot be decoded");
+            p = std::make_shared<const QImage>(img.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        return p;
+    }
+
+    Control* add(const ControlRecord& r, Control* container) {
+        auto owned = std::make_unique<Control>();
+        Control* c = owned.get();
+        form_.owned_.push_back(std::move(owned));
+        form_.order_.push_back(c);
+        c->name = r.name;
+        if (r.index) c->index = *r.index;
+        c->kind = r.kind;
+        c->container = container;
+        if (container) container->children.push_back(c);
+        if (!form_.byName_.emplace(std::pair{r.name, r.index ? int(*r.index) : -1}, c).second)
+            throw std::runtime_error("the window description holds " + c->label() + " twice");
+
+        if (r.position) {
+            c->left = r.position->left, c->top = r.position->top;
+            c->width = r.position->width, c->height = r.position->height;
+        }
+        if (r.clientArea) c->width = r.clientArea->width, c->height = r.clientArea->height;
+        c->visible = r.visible.value_or(true);
+        c->stretch = r.stretch.value_or(false);
+        const bool container_kind = r.kind == ControlKind::Frame || r.kind == ControlKind::PictureBox;
+        c->bordered = container_kind && r.borderStyle.value_or(1) != 0;
+        if (r.backColour && !r.backColour->isSystem())
+            c->backColour = qRgb(r.backColour->red(), r.backColour->green(), r.backColour->blue());
+        if (r.scale) {
+            c->unit = r.scale->unit;
+            c->persistent = r.scale->persistentImage();
+        }
+        if (r.picture && r.kind != ControlKind::Form) c->picture = decode(r.picture, c->label());
+        // An image that does not stretch takes its picture's size.
+        if (r.kind == ControlKind::Image && !c->stretch && c->picture) {
+            c->width = c->picture->width() * kTwipsPerPixel;
+            c->height = c->picture->height() * kTwipsPerPixel;
+        }
+        if (c->persistent) {
+            c->surface = QImage(c->drawableArea().size(), QImage::Format_ARGB32_Premultiplied);
+            c->surface.fill(c->backColour);
+        }
+        for (const ControlRecord& child : r.children) add(child, c);
+        return c;
+    }
+};
+
+std::unique_ptr<Form> Form::fromDescription(std::span<const uint8_t> bytes) {
+    const Description d = readDescription(bytes);
+    auto form = std::make_unique<Form>();
+    FormBuilder(*form).build(d);
+    return form;
+}
+
+Control& Form::control(const std::string& name) {
+    auto it = byName_.find({name, -1});
+    if (it == byName_.end()) throw std::out_of_range("no control " + name + " in the window");
+    return *it->second;
+}
+
+Control& Form::control(const std::string& name, int index) {
+    auto it = byName_.find({name, index});
+    if (it == byName_.end())
+        throw std::out_of_range("no control " + name + "(" + std::to_string(index) + ") in the window");
+    return *it->second;
+}
+
+void Form::setDialog(const std::string& name, std::unique_ptr<CommonDialog> dialog) {
+    dialogs_[name] = std::move(dialog);
+}
+
+CommonDialog& Form::dialog(const std::string& name) {
+    auto it = dialogs_.find(name);
+    if (it == dialogs_.end() || !it->second) throw std::out_of_range("no dialog control " + name);
+    return *it->second;
+}
+
+} // namespace toolkit

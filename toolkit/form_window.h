@@ -1,0 +1,32 @@
+// The native window that shows a form and feeds it mouse events.
+#pragma once
+
+#include "events.h"
+#include "form.h"
+
+#include <QWidget>
+
+namespace toolkit {
+
+class FormWindow : public QWidget {
+    Q_OBJECT
+  public:
+    FormWindow(Form& form, EventRouter& events);
+
+    Form& form() { return form_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    Form& form_;
+    EventRouter& events_;
+};
+
+// Places the window in the middle of its screen's available area.
+void centreOnScreen(QWidget& window);
+
+} // namespace toolkit

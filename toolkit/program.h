@@ -1,0 +1,38 @@
+// Starting a program: build the window from its description, run the load
+// handler, bind the events, show the window and run until it closes.
+#pragma once
+
+#include "events.h"
+#include "form.h"
+
+#include <functional>
+#include <memory>
+#include <span>
+
+namespace toolkit {
+
+struct Project {
+    std::span<const uint8_t> windowDescription;
+    std::function<void(Form&)> load;                  // runs once, before the window shows
+    std::function<void(Form&, EventRouter&)> bind;    // attaches the handlers
+};
+
+// A running form without a window: what the program is, less the screen.
+class Session {
+  public:
+    Session(const Project& project, std::function<std::unique_ptr<CommonDialog>()> makeDialog,
+            std::unique_ptr<MessageSink> messages);
+
+    Form& form() { return *form_; }
+    EventRouter& events() { return *events_; }
+
+  private:
+    std::unique_ptr<Form> form_;
+    std::unique_ptr<EventRouter> events_;
+};
+
+// The entry point's one call: runs the program to its end, with the Qt
+// window, the platform's Save As dialog and message boxes.
+int run(int argc, char** argv, const Project& project);
+
+} // namespace toolkit
