@@ -48,8 +48,9 @@ RgbImage backgroundTile() {
             const double shade = 0.78 + 0.22 * std::min(edge, 1.0);
             const double g = grain.unit() - 0.5;
             const double k = (0.72 + 0.62 * n + 0.1 * g) * shade;
-            img.at(x, y) = {clampByte(84 * k + 6 * g), clampByte(104 * k + 4 * g),
-                            clampByte(23 * k + 10 * n)};
+            img.at(x, y) = {clampByte(84 * k + 8 * (grain.unit() - 0.5)),
+                            clampByte(104 * k + 8 * (grain.unit() - 0.5)),
+                            clampByte(23 * k + 10 * n + 6 * (grain.unit() - 0.5))};
         }
     return img;
 }

@@ -121,6 +121,28 @@ Grid partSilhouette(const OutlineFont& font, const Part& p, int w, int h) {
 
 using Pixels = std::vector<uint8_t>; // picture pixels, 1 = black
 
+// Black where at least half a pixel is covered. The picture is cropped to
+// its figure, so every edge must carry black: where an edge has none, its
+// most covered pixel becomes black.
+Pixels cropped(const std::vector<double>& cover, int W, int H) {
+    Pixels out(cover.size());
+    for (size_t i = 0; i < out.size(); ++i) out[i] = cover[i] >= 0.5;
+    auto ensureEdge = [&](bool row, int at) {
+        const int n = row ? W : H;
+        int best = 0;
+        for (int k = 0; k < n; ++k) {
+            const size_t i = row ? size_t(at) * W + k : size_t(k) * W + at;
+            if (out[i]) return;
+            const size_t b = row ? size_t(at) * W + best : size_t(best) * W + at;
+            if (cover[i] > cover[b]) best = k;
+        }
+        out[row ? size_t(at) * W + best : size_t(best) * W + at] = 1;
+    };
+    ensureEdge(true, 0), ensureEdge(true, H - 1), ensureEdge(false, 0), ensureEdge(false, W - 1);
+    return out;
+}
+
+
 Pixels fromFont(const OutlineFont& font, const std::vector<Part>& parts, int W, int H) {
     const int w = W * kHr + 2 * kPad, h = H * kHr + 2 * kPad;
     Grid black(size_t(w) * h, 0);
@@ -137,31 +159,14 @@ Pixels fromFont(const OutlineFont& font, const std::vector<Part>& parts, int W, 
                     n += black[size_t(kPad + y * kHr + j) * w + kPad + x * kHr + i];
             cover[size_t(y) * W + x] = n / double(kHr * kHr);
         }
-    Pixels out(cover.size());
-    for (size_t i = 0; i < out.size(); ++i) out[i] = cover[i] >= 0.5;
-    // The picture is cropped to its figure: every edge must carry black.
-    auto ensureEdge = [&](bool row, int at) {
-        const int n = row ? W : H;
-        int best = 0;
-        for (int k = 0; k < n; ++k) {
-            const size_t i = row ? size_t(at) * W + k : size_t(k) * W + at;
-            if (out[i]) return;
-            const size_t b = row ? size_t(at) * W + best : size_t(best) * W + at;
-            if (cover[i] > cover[b]) best = k;
-        }
-        out[row ? size_t(at) * W + best : size_t(best) * W + at] = 1;
-    };
-    ensureEdge(true, 0), ensureEdge(true, H - 1), ensureEdge(false, 0), ensureEdge(false, W - 1);
-    return out;
+    return cropped(cover, W, H);
 }
 
 using Shape = std::function<bool(double, double)>;
 
 Pixels fromShape(int W, int H, const Shape& black) {
     const Mask m = sampleShape(W, H, black, 6);
-    Pixels out(m.v.size());
-    for (size_t i = 0; i < out.size(); ++i) out[i] = m.v[i] >= 0.5f;
-    return out;
+    return cropped(std::vector<double>(m.v.begin(), m.v.end()), W, H);
 }
 
 bool inBox(double x, double y, double x0, double y0, double x1, double y1) {

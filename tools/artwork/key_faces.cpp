@@ -36,9 +36,14 @@ Mask letterMask(const OutlineFont& font, char c) {
     const Box body = font.bounds(c == 'Q' ? U'O' : char32_t(c));
     const Box own = font.bounds(char32_t(c));
     const double s = 21.0 / body.height();
+    // Narrow letters are widened to the width of the I, the narrowest face.
+    const double sx = std::max(s, 11.0 / own.width());
     const double baseline = letterTop(c) + body.y1 * s;
-    const double originX = kCentre - (own.x0 + own.width() / 2) * s;
-    font.draw(m, char32_t(c), std::round(originX * 4) / 4, baseline, s, s);
+    const double originX = kCentre - (own.x0 + own.width() / 2) * sx;
+    font.draw(m, char32_t(c), std::round(originX * 4) / 4, baseline, sx, s);
+    // The tail of the Q ends at row 44.
+    for (int y = 45; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x) m.ref(x, y) = 0;
     return m;
 }
 
@@ -54,13 +59,12 @@ double shade(double x, double y, bool raised) {
 
 IndexedImage face(const Mask& letter, bool raised) {
     IndexedImage img{kSize, kSize, {kPalette.begin(), kPalette.end()}, {}, kClear};
-    const Mask disc = sampleShape(kSize, kSize, [](double x, double y) {
-        return (x - kCentre) * (x - kCentre) + (y - kCentre) * (y - kCentre) <= kRadius * kRadius;
-    });
     img.px.assign(size_t(kSize) * kSize, kClear);
     for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x) {
-            if (!disc.on(x, y)) continue;
+            // The disc holds the pixels whose centres lie within its radius.
+            const double dx = x + 0.5 - kCentre, dy = y + 0.5 - kCentre;
+            if (dx * dx + dy * dy > kRadius * kRadius) continue;
             uint8_t index;
             if (letter.on(x, y)) {
                 index = kRed;

@@ -1,12 +1,16 @@
 #include "lettering.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace artwork {
 
 Mask lettering(const OutlineFont& font, const std::string& text, int width, int height,
                const TextBox& box) {
-    const double capHeight = font.bounds(U'H').y1;
+    // The tallest letter of the text spans the rows asked for.
+    double capHeight = 0;
+    for (char c : text)
+        if (c != ' ') capHeight = std::max(capHeight, font.bounds(char32_t(c)).y1);
     const double s = box.capRows / capHeight;
     std::vector<double> pen; // font units
     double x = 0, inkLeft = 0, inkRight = 0;
