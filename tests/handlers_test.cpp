@@ -1,0 +1,273 @@
+// Writing a name: letter keys, press feedback, Clear and Save, driven through
+// the program's event entry on its real embedded description.
+#include "compose/letter_keys.h"
+#include "compose/press_feedback.h"
+#include "support/pixels.h"
+#include "support/session.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using toolkit::Control;
+
+namespace {
+
+const compose::LetterKey& key(char letter) { return compose::kLetterKeys[size_t(letter - 'A')]; }
+
+class Handlers : public ::testing::Test {
+  protected:
+    ProgramUnderTest program;
+    QTemporaryDir dir;
+
+    void type(const std::string& letters) {
+        for (char c : letters) program.click(key(c).control);
+    }
+    int filled() {
+        int n = 0;
+        for (int i = 0; i < 12; ++i) n += program.control("Image3", i).visible;
+        return n;
+    }
+    QString path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+    // Saves under that name and reads the file back.
+    QImage save(const char* name) {
+        program.dialog->answers.push_back(path(name));
+        program.click("Image32");
+        return QImage(path(name)).convertToFormat(QImage::Format_ARGB32);
+    }
+    QImage glyph(int g) { return program.control("Image4", g).picture->convertToFormat(QImage::Format_ARGB32); }
+};
+
+// --- Letter keys ------------------------------------------------------------
+
+class LetterKey : public ::testing::TestWithParam<compose::LetterKey> {};
+
+TEST_P(LetterKey, WritesItsOwnGlyphIntoTheFirstSlot) {
+    ProgramUnderTest program;
+    const compose::LetterKey& k = GetParam();
+    program.click(k.control);
+    const Control& slot = program.control("Image3", 0);
+    EXPECT_TRUE(slot.visible);
+    EXPECT_EQ(slot.picture, program.control("Image4", k.glyph).picture)
+        << k.letter << " must write glyph " << k.glyph << " itself, not a copy at another index";
+    const QSize glyphSize = program.control("Image4", k.glyph).picture->size();
+    EXPECT_EQ(slot.rectInWindow(), QRect(QPoint(19, 119), glyphSize)) << "the glyph shows whole at slot 0's place";
+    for (int i = 1; i < 12; ++i) EXPECT_FALSE(program.control("Image3", i).visible) << "slot " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, LetterKey, ::testing::ValuesIn(compose::kLetterKeys),
+                         [](const auto& info) { return std::string(info.param.letter); });
+
+TEST_F(Handlers, LettersFillTheStripLeftToRight) {
+    type("ABC");
+    const int glyphs[] = {0, 2, 3};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(program.control("Image3", i).picture, program.control("Image4", glyphs[i]).picture);
+    EXPECT_EQ(filled(), 3);
+    type("LRQU");
+    EXPECT_EQ(program.control("Image3", 3).picture, program.control("Image3", 4).picture) << "L and R share glyph 26";
+    EXPECT_EQ(program.control("Image3", 5).picture, program.control("Image3", 6).picture) << "Q and U share glyph 33";
+}
+
+TEST_F(Handlers, AFullStripTakesNoMoreLetters) {
+    type("ABCDEFGHIJKL");
+    EXPECT_EQ(filled(), 12);
+    std::vector<toolkit::Picture> before;
+    for (int i = 0; i < 12; ++i) before.push_back(program.control("Image3", i).picture);
+    type("MZ");
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(program.control("Image3", i).picture, before[size_t(i)]) << "slot " << i;
+    EXPECT_TRUE(program.messages->texts.empty()) << "a full strip says nothing";
+}
+
+// Letters whose keys put the same picture into a slot, and all the others
+// differ from each other pixel for pixel.
+TEST_F(Handlers, KeysWriteIdenticalPicturesOnlyInTheStatedPairs) {
+    const std::set<std::string> same = {"EY", "FV", "LR", "OW", "QU", "SX"};
+    for (const auto& a : compose::kLetterKeys)
+        for (const auto& b : compose::kLetterKeys) {
+            if (std::string(a.letter) >= b.letter) continue;
+            const bool equal = glyph(a.glyph) == glyph(b.glyph);
+            EXPECT_EQ(equal, same.count(std::string(a.letter) + b.letter) == 1)
+                << a.letter << " and " << b.letter << (equal ? " write the same picture" : " write different pictures");
+        }
+}
+
+// --- Press feedback ---------------------------------------------------------
+
+struct ButtonCase {
+    Qt::MouseButton button;
+    const char* name;
+};
+
+class PressFeedback : public ::testing::TestWithParam<ButtonCase> {};
+
+TEST_P(PressFeedback, EveryKeyAndButtonShowsItsPressedFaceUntilRelease) {
+    ProgramUnderTest program;
+    program.dialog->answers.assign(4, std::nullopt);
+    for (const compose::Faces& f : compose::kFaces) {
+        Control& c = program.control(f.control);
+        const QPoint p = c.rectInWindow().center();
+        program.session->events().press(p, GetParam().button);
+        EXPECT_EQ(c.picture, program.control(f.store, f.pressed).picture) << f.control << " pressed with " << GetParam().name;
+        program.session->events().release(p, GetParam().button);
+        EXPECT_EQ(c.picture, program.control(f.store, f.up).picture) << f.control << " released with " << GetParam().name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, PressFeedback,
+                         ::testing::Values(ButtonCase{Qt::LeftButton, "left"}, ButtonCase{Qt::RightButton, "right"},
+                                           ButtonCase{Qt::MiddleButton, "middle"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Handlers, ReleaseAwayFromTheKeyRestoresItAndWritesNothing) {
+    Control& z = program.control(key('Z').control);
+    program.session->events().press(z.rectInWindow().center(), Qt::LeftButton);
+    EXPECT_EQ(z.picture, program.control("Image1", 26).picture);
+    program.session->events().release({5, 5}, Qt::LeftButton);
+    EXPECT_EQ(z.picture, program.control("Image1", 25).picture);
+    EXPECT_EQ(filled(), 0) << "no click when the button comes up elsewhere";
+}
+
+TEST_F(Handlers, RightAndMiddleClicksWriteNoLetter) {
+    program.click(key('A').control, Qt::RightButton);
+    program.click(key('A').control, Qt::MiddleButton);
+    EXPECT_EQ(filled(), 0);
+}
+
+TEST_F(Handlers, TheBackdropPanelIgnoresPresses) {
+    Control& panel = program.control("Image30");
+    const toolkit::Picture start = panel.picture;
+    program.session->events().press({32, 190}, Qt::LeftButton); // its margin, outside the key frame
+    program.session->events().release({32, 190}, Qt::LeftButton);
+    EXPECT_EQ(panel.picture, start);
+}
+
+TEST_F(Handlers, ADoubleClickWritesTwoLetters) {
+    const QPoint n = program.control(key('N').control).rectInWindow().center();
+    auto& events = program.session->events();
+    events.press(n, Qt::LeftButton);
+    events.release(n, Qt::LeftButton);
+    events.doubleClick(n, Qt::LeftButton);
+    EXPECT_EQ(program.control(key('N').control).picture, program.control("Image1", 38).picture) << "pressed again";
+    events.release(n, Qt::LeftButton);
+    EXPECT_EQ(filled(), 2);
+}
+
+// --- Clear --------------------------------------------------------------------
+
+TEST_F(Handlers, ClearEmptiesTheStripAndTheNextLetterRefillsSlotZero) {
+    type("ABCDEFGHIJKL");
+    program.click("Image33");
+    EXPECT_EQ(filled(), 0) << "slots 10 and 11 too";
+    program.click("Image33");
+    EXPECT_EQ(filled(), 0);
+    type("D");
+    EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 7).picture);
+    EXPECT_EQ(filled(), 1);
+}
+
+// --- Save ---------------------------------------------------------------------
+
+QImage blankStrip() {
+    QImage img(567, 53, QImage::Format_ARGB32);
+    img.fill(qRgb(255, 255, 255));
+    return img;
+}
+
+// The strip as it should be saved: each glyph's black pixels at its place.
+QImage expectedStrip(const std::vector<QImage>& glyphs) {
+    const int left[] = {8, 57, 113, 170, 227, 284, 340, 397, 454, 510};
+    QImage img = blankStrip();
+    for (size_t i = 0; i < glyphs.size() && i < 10; ++i)
+        for (int y = 0; y < glyphs[i].height(); ++y)
+            for (int x = 0; x < glyphs[i].width(); ++x)
+                if (qAlpha(glyphs[i].pixel(x, y)) && left[i] + x < 567) img.setPixel(left[i] + x, 8 + y, qRgb(0, 0, 0));
+    return img;
+}
+
+TEST_F(Handlers, SaveAtStartWritesAWhiteStrip) {
+    const QImage saved = save("start.bmp");
+    EXPECT_TRUE(samePixels(saved, blankStrip(), "saved strip"));
+    QFile f(path("start.bmp"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.read(2), QByteArray("BM"));
+    EXPECT_EQ(program.dialog->filter, QStringLiteral("picture (*.bmp)|*.bmp"));
+}
+
+TEST_F(Handlers, SavedGlyphsSitAtTheirPlacesAndSlotsTenAndElevenNeverAppear) {
+    type("ABCDEFGHIJKL");
+    std::vector<QImage> glyphs;
+    for (char c : std::string("ABCDEFGHIJ")) glyphs.push_back(glyph(key(c).glyph));
+    EXPECT_TRUE(samePixels(save("name.bmp"), expectedStrip(glyphs), "saved strip"));
+}
+
+TEST_F(Handlers, SaveAfterClearShowsOnlyTheLettersWrittenSince) {
+    type("ABC");
+    program.click("Image33");
+    type("D");
+    EXPECT_TRUE(samePixels(save("after-clear.bmp"), expectedStrip({glyph(7)}), "strip after A B C, Clear, D"));
+}
+
+TEST_F(Handlers, ACancelledSaveLeavesNoGhostAndWritesNothing) {
+    type("A");
+    program.click("Image33");
+    program.dialog->answers.push_back(std::nullopt);
+    program.click("Image32");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "a cancel writes no file";
+    EXPECT_TRUE(program.messages->texts.empty()) << "and shows no message";
+    type("D");
+    EXPECT_TRUE(samePixels(save("no-ghost.bmp"), expectedStrip({glyph(7)}), "D without the A under it"));
+    EXPECT_EQ(program.dialog->shown, 2) << "the next Save opens the dialog again";
+}
+
+TEST_F(Handlers, TwoSavesInARowWriteIdenticalFiles) {
+    type("MAAT");
+    save("one.bmp");
+    save("two.bmp");
+    QFile a(path("one.bmp")), b(path("two.bmp"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST_F(Handlers, SaveWritesUnderExactlyTheChosenName) {
+    type("B");
+    save("no-extension");
+    EXPECT_TRUE(QFile::exists(path("no-extension")));
+    EXPECT_FALSE(QFile::exists(path("no-extension.bmp")));
+}
+
+TEST_F(Handlers, AFailedWriteTellsTheUserAndLeavesWhatWasThere) {
+    type("R");
+    // A folder where the file should go, and a file where a folder should be.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken")));
+    QFile blocker(path("plain"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("keep me");
+    blocker.close();
+    for (const char* target : {"taken", "plain/inside.bmp"}) {
+        program.messages->texts.clear();
+        program.dialog->answers.push_back(path(target));
+        program.click("Image32");
+        ASSERT_EQ(program.messages->texts.size(), 1u) << target;
+        EXPECT_TRUE(program.messages->texts[0].contains(path(target))) << program.messages->texts[0].toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(path("taken")).isDir());
+    QFile kept(path("plain"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("keep me"));
+}
+
+TEST_F(Handlers, SavingReplacesAnExistingFileWhole) {
+    QFile old(path("old.bmp"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(200000, 'x'));
+    old.close();
+    type("P");
+    EXPECT_TRUE(samePixels(save("old.bmp"), expectedStrip({glyph(23)}), "replaced file"));
+    EXPECT_EQ(QFileInfo(path("old.bmp")).size(), 54 + 1704 * 53);
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+// The real program on its embedded description, without a window: the Save
+// As dialog and message boxes are replaced by fakes that record what happens.
+#pragma once
+
+#include "operations.h"
+#include "program.h"
+#include "project.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class FakeDialog : public toolkit::CommonDialog {
+  public:
+    // Each showSave takes the next answer: a path, or nullopt for a cancel.
+    std::deque<std::optional<QString>> answers;
+    int shown = 0;
+    bool showSave() override {
+        ++shown;
+        std::optional<QString> a = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        if (a) fileName = *a;
+        return a.has_value();
+    }
+};
+
+class RecordedMessages : public toolkit::MessageSink {
+  public:
+    std::vector<QString> texts;
+    void warn(const QString& title, const QString& text) override { texts.push_back(title + ": " + text); }
+};
+
+struct ProgramUnderTest {
+    FakeDialog* dialog = nullptr;
+    RecordedMessages* messages = nullptr;
+    std::unique_ptr<toolkit::Session> session;
+
+    ProgramUnderTest() {
+        auto recorded = std::make_unique<RecordedMessages>();
+        messages = recorded.get();
+        session = std::make_unique<toolkit::Session>(
+            app::project(),
+            [this] {
+                auto d = std::make_unique<FakeDialog>();
+                dialog = d.get();
+                return d;
+            },
+            std::move(recorded));
+    }
+
+    toolkit::Form& form() { return session->form(); }
+    toolkit::Control& control(const std::string& name) { return form().control(name); }
+    toolkit::Control& control(const std::string& name, int index) { return form().control(name, index); }
+
+    // A whole left click in the middle of a control, through the event entry.
+    void click(const std::string& name, Qt::MouseButton button = Qt::LeftButton) {
+        const QPoint p = control(name).rectInWindow().center();
+        session->events().press(p, button);
+        session->events().release(p, button);
+    }
+};
+
+} // namespace testing_support
