@@ -213,6 +213,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "picture block length"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Description, FuzzSeedIsAValidDescription) {
+    QFile seed(QStringLiteral(CARTOUCHERY_FUZZ_SEED));
+    ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
+    const QByteArray b = seed.readAll();
+    const Description d = readDescription({reinterpret_cast<const uint8_t*>(b.constData()), size_t(b.size())});
+    EXPECT_EQ(d.form.children.size(), 3u) << "the seed reaches frames, picture boxes and external controls";
+}
+
 // Every prefix of a real description is rejected cleanly, never read past.
 TEST(Description, EveryTruncationIsRejected) {
     const auto bytes = fixture();

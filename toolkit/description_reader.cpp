@@ -4,7 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <map>
+#include <string_view>
+#include <unordered_map>
 #include <type_traits>
 
 namespace toolkit {
@@ -85,8 +86,7 @@ class Reader {
             failAt(sizeAt, "picture block length " + std::to_string(blockLength) +
                                " does not match picture size " + std::to_string(size) + " + 8");
         auto data = take(size, "picture data");
-        std::string key(data.begin(), data.end());
-        auto& shared = pictures_[key];
+        auto& shared = pictures_[std::string_view(reinterpret_cast<const char*>(data.data()), data.size())];
         if (!shared) shared = std::make_shared<const Bytes>(data.begin(), data.end());
         return shared;
     }
@@ -205,7 +205,8 @@ class Reader {
 
   private:
     std::span<const uint8_t> bytes_;
-    std::map<std::string, PictureBytes> pictures_;
+    // Views into the input, which outlives the reading.
+    std::unordered_map<std::string_view, PictureBytes> pictures_;
 };
 
 uint8_t highestNumber(const ControlRecord& r) {

@@ -2,9 +2,22 @@
 
 #include "description_reader.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace toolkit {
+
+namespace {
+
+// Naming the format spares Qt from probing every image plugin it has.
+const char* formatOf(const Bytes& b) {
+    if (b.size() >= 6 && std::equal(b.begin(), b.begin() + 4, "GIF8")) return "GIF";
+    if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') return "BMP";
+    if (b.size() >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 1 && b[3] == 0) return "ICO";
+    return nullptr;
+}
+
+} // namespace
 
 class FormBuilder {
   public:
@@ -25,10 +38,17 @@ class FormBuilder {
     Picture decode(const PictureBytes& bytes, const std::string& owner) {
         auto& p = decoded_[bytes.get()];
         if (!p) {
-            QImage img = QImage::fromData(bytes->data(), int(bytes->size()));
+            QImage img = QImage::fromData(bytes->data(), int(bytes->size()), formatOf(*bytes));
             if (img.isNull())
                 throw std::runtime_error("the picture of " + owner + " cannot be decoded");
-            p = std::make_shared<const QImage>(img.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            // Pictures are drawn often and decoded once: keep them in a format
+            // the painter blends directly, converting only those that are not.
+            const bool direct = img.format() == QImage::Format_ARGB32_Premultiplied ||
+                                img.format() == QImage::Format_RGB32;
+            if (!direct)
+                img = img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                : QImage::Format_RGB32);
+            p = std::make_shared<const QImage>(std::move(img));
         }
         return p;
     }

@@ -1,0 +1,108 @@
+// Benchmarks for the performance budgets: reading the embedded description
+// with all its pictures, rendering the window, one click, and one save.
+//
+//   build/release/bench/cartouchery_bench
+//
+// Runs under the offscreen platform; one core.
+#include "clearing.h"
+#include "description_reader.h"
+#include "startup_painting.h"
+#include "embedded_description.h"
+#include "operations.h"
+#include "project.h"
+#include "rendering.h"
+#include "saving.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoDialog : public toolkit::CommonDialog {
+  public:
+    bool showSave() override { return false; }
+};
+class NoMessages : public toolkit::MessageSink {
+  public:
+    void warn(const QString&, const QString&) override {}
+};
+
+std::unique_ptr<toolkit::Session> session() {
+    return std::make_unique<toolkit::Session>(
+        app::project(), [] { return std::make_unique<NoDialog>(); }, std::make_unique<NoMessages>());
+}
+
+void ReadDescriptionOnly(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(toolkit::readDescription(app::embeddedDescription()));
+}
+BENCHMARK(ReadDescriptionOnly)->Unit(benchmark::kMillisecond);
+
+void LoadHandler(benchmark::State& state) {
+    auto s = session();
+    for (auto _ : state) app::paintBackground(s->form());
+}
+BENCHMARK(LoadHandler)->Unit(benchmark::kMillisecond);
+
+void ReadDescriptionAndDecodePictures(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(toolkit::Form::fromDescription(app::embeddedDescription()));
+}
+BENCHMARK(ReadDescriptionAndDecodePictures)->Unit(benchmark::kMillisecond);
+
+void RenderWholeWindow(benchmark::State& state) {
+    auto s = session();
+    QImage target(s->form().clientSize(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&target);
+        toolkit::renderForm(p, s->form());
+    }
+}
+BENCHMARK(RenderWholeWindow)->Unit(benchmark::kMillisecond);
+
+// Hit test, press and release handlers, the click's handler, and a re-render.
+void ClickALetterKey(benchmark::State& state) {
+    auto s = session();
+    QImage target(s->form().clientSize(), QImage::Format_ARGB32_Premultiplied);
+    const QPoint key = s->form().control("Image17").rectInWindow().center();
+    int n = 0;
+    for (auto _ : state) {
+        if (++n % 12 == 0) {
+            state.PauseTiming();
+            compose::clearStrip(s->form());
+            state.ResumeTiming();
+        }
+        s->events().press(key, Qt::LeftButton);
+        s->events().release(key, Qt::LeftButton);
+        QPainter p(&target);
+        toolkit::renderForm(p, s->form());
+    }
+}
+BENCHMARK(ClickALetterKey)->Unit(benchmark::kMillisecond);
+
+void ComposeAndWriteASave(benchmark::State& state) {
+    auto s = session();
+    for (const char* key : {"Image16", "Image2", "Image2", "Image23"}) {
+        const QPoint p = s->form().control(key).rectInWindow().center();
+        s->events().press(p, Qt::LeftButton);
+        s->events().release(p, Qt::LeftButton);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("name.bmp"));
+    for (auto _ : state) {
+        output::composeStrip(s->form());
+        toolkit::savePicture(toolkit::image(s->form().control("Picture1")), path);
+    }
+}
+BENCHMARK(ComposeAndWriteASave)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
