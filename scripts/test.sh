@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build,
-# then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a short, bounded run of the window-description fuzzer.
+# Installs what is missing, builds, and runs every test: the normal build, a
+# short bounded run of the window-description fuzzer, then the whole suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,10 +11,10 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release
 
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize
-ctest --preset sanitize
-
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzz_description
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
