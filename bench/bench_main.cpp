@@ -10,6 +10,7 @@
 #include "embedded_description.h"
 #include "operations.h"
 #include "project.h"
+#include "quiet_session.h"
 #include "rendering.h"
 #include "saving.h"
 
@@ -20,19 +21,7 @@
 
 namespace {
 
-class NoDialog : public toolkit::CommonDialog {
-  public:
-    bool showSave() override { return false; }
-};
-class NoMessages : public toolkit::MessageSink {
-  public:
-    void warn(const QString&, const QString&) override {}
-};
-
-std::unique_ptr<toolkit::Session> session() {
-    return std::make_unique<toolkit::Session>(
-        app::project(), [] { return std::make_unique<NoDialog>(); }, std::make_unique<NoMessages>());
-}
+using bench::quietSession;
 
 void ReadDescriptionOnly(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(toolkit::readDescription(app::embeddedDescription()));
@@ -40,7 +29,7 @@ void ReadDescriptionOnly(benchmark::State& state) {
 BENCHMARK(ReadDescriptionOnly)->Unit(benchmark::kMillisecond);
 
 void LoadHandler(benchmark::State& state) {
-    auto s = session();
+    auto s = quietSession();
     for (auto _ : state) app::paintBackground(s->form());
 }
 BENCHMARK(LoadHandler)->Unit(benchmark::kMillisecond);
@@ -51,7 +40,7 @@ void ReadDescriptionAndDecodePictures(benchmark::State& state) {
 BENCHMARK(ReadDescriptionAndDecodePictures)->Unit(benchmark::kMillisecond);
 
 void RenderWholeWindow(benchmark::State& state) {
-    auto s = session();
+    auto s = quietSession();
     QImage target(s->form().clientSize(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter p(&target);
@@ -62,7 +51,7 @@ BENCHMARK(RenderWholeWindow)->Unit(benchmark::kMillisecond);
 
 // Hit test, press and release handlers, the click's handler, and a re-render.
 void ClickALetterKey(benchmark::State& state) {
-    auto s = session();
+    auto s = quietSession();
     QImage target(s->form().clientSize(), QImage::Format_ARGB32_Premultiplied);
     const QPoint key = s->form().control("Image17").rectInWindow().center();
     int n = 0;
@@ -81,7 +70,7 @@ void ClickALetterKey(benchmark::State& state) {
 BENCHMARK(ClickALetterKey)->Unit(benchmark::kMillisecond);
 
 void ComposeAndWriteASave(benchmark::State& state) {
-    auto s = session();
+    auto s = quietSession();
     for (const char* key : {"Image16", "Image2", "Image2", "Image23"}) {
         const QPoint p = s->form().control(key).rectInWindow().center();
         s->events().press(p, Qt::LeftButton);

@@ -4,7 +4,7 @@
 //
 //   startup_probe program|empty
 #include "form_window.h"
-#include "project.h"
+#include "quiet_session.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -13,15 +13,6 @@
 #include <cstring>
 
 namespace {
-
-class NoDialog : public toolkit::CommonDialog {
-  public:
-    bool showSave() override { return false; }
-};
-class NoMessages : public toolkit::MessageSink {
-  public:
-    void warn(const QString&, const QString&) override {}
-};
 
 // Quits once the first frame has been painted.
 template <class Widget> class QuitOnPaint : public Widget {
@@ -40,9 +31,8 @@ template <class Widget> class QuitOnPaint : public Widget {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "program") == 0) {
-        toolkit::Session session(
-            app::project(), [] { return std::make_unique<NoDialog>(); }, std::make_unique<NoMessages>());
-        QuitOnPaint<toolkit::FormWindow> window(session.form(), session.events());
+        const auto session = bench::quietSession();
+        QuitOnPaint<toolkit::FormWindow> window(session->form(), session->events());
         toolkit::centreOnScreen(window);
         window.show();
         return app.exec();

@@ -31,6 +31,19 @@ void drawSunkenEdge(QPainter& p, QRect r) {
     frame(r.adjusted(1, 1, -1, -1), dark, light);
 }
 
+void drawContainer(QPainter& p, const Control& box);
+
+// A container's persistent image, its images, then the child windows that
+// always lie above them; each group in stored order.
+void drawSurfaceAndChildren(QPainter& p, const Control& box) {
+    if (box.persistent) p.drawImage(0, 0, box.surface);
+    for (const Control* child : box.children)
+        if (child->kind == ControlKind::Image) drawImage(p, *child);
+    for (const Control* child : box.children)
+        if (child->kind == ControlKind::Frame || child->kind == ControlKind::PictureBox)
+            drawContainer(p, *child);
+}
+
 void drawContainer(QPainter& p, const Control& box) {
     if (!box.visible) return;
     const QRect r = box.rectInContainer();
@@ -41,12 +54,7 @@ void drawContainer(QPainter& p, const Control& box) {
     const QRect inner = box.drawableArea();
     p.setClipRect(inner);
     p.translate(inner.topLeft());
-    if (box.persistent) p.drawImage(0, 0, box.surface);
-    for (const Control* child : box.children)
-        if (child->kind == ControlKind::Image) drawImage(p, *child);
-    for (const Control* child : box.children)
-        if (child->kind == ControlKind::Frame || child->kind == ControlKind::PictureBox)
-            drawContainer(p, *child);
+    drawSurfaceAndChildren(p, box);
     p.restore();
 }
 
@@ -55,12 +63,7 @@ void drawContainer(QPainter& p, const Control& box) {
 void renderForm(QPainter& p, const Form& form) {
     const Control& root = form.root();
     p.fillRect(QRect(QPoint(), form.clientSize()), QColor(root.backColour));
-    if (root.persistent) p.drawImage(0, 0, root.surface);
-    for (const Control* child : root.children)
-        if (child->kind == ControlKind::Image) drawImage(p, *child);
-    for (const Control* child : root.children)
-        if (child->kind == ControlKind::Frame || child->kind == ControlKind::PictureBox)
-            drawContainer(p, *child);
+    drawSurfaceAndChildren(p, root);
 }
 
 QImage renderForm(const Form& form) {
