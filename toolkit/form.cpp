@@ -44,6 +44,7 @@ class FormBuilder {
             // Pictures are drawn often and decoded once: keep them in a format
             // the painter blends directly, converting only those that are not.
             const bool direct = img.format() == QImage::Format_ARGB32_Premultiplied ||
+                                img.format() == QImage::Format_ARGB32 ||
                                 img.format() == QImage::Format_RGB32;
             if (!direct)
                 img = img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
