@@ -19,6 +19,9 @@ toolkit::Project project() {
             compose::bindClear(form, events);
             output::bindSave(form, events);
         },
+        QStringLiteral("cartouchery"),
+        QStringLiteral(CARTOUCHERY_VERSION),
+        QStringLiteral(CARTOUCHERY_APP_ID),
     };
 }
 

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libgif-dev fonts-noto-core
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
+  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
 )
 if [[ "${1:-}" == "--with-screen" ]]; then
   # Only needed to run the program where no display exists (screenshots).

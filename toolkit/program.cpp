@@ -21,6 +21,9 @@ Session::Session(const Project& project, std::function<std::unique_ptr<CommonDia
 
 int run(int argc, char** argv, const Project& project) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(project.name);
+    QApplication::setApplicationVersion(project.version);
+    QApplication::setDesktopFileName(project.desktopFileName);
     std::unique_ptr<Session> session;
     try {
         session = std::make_unique<Session>(

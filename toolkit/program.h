@@ -5,6 +5,8 @@
 #include "events.h"
 #include "form.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 #include <span>
@@ -13,8 +15,11 @@ namespace toolkit {
 
 struct Project {
     std::span<const uint8_t> windowDescription;
-    std::function<void(Form&)> load;                  // runs once, before the window shows
-    std::function<void(Form&, EventRouter&)> bind;    // attaches the handlers
+    std::function<void(Form&)> load;               // runs once, before the window shows
+    std::function<void(Form&, EventRouter&)> bind; // attaches the handlers
+    QString name;                                  // of the program file
+    QString version;
+    QString desktopFileName; // the desktop entry's id, so the desktop matches the window to it
 };
 
 // A running form without a window: what the program is, less the screen.

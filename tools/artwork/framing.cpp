@@ -104,32 +104,42 @@ RgbImage titleBanner(const Fonts& fonts) {
     return img;
 }
 
-RgbImage windowIcon(const Fonts& fonts) {
-    constexpr int S = 30;
+} // namespace
+
+// The window icon's design at any size; 30 pixels is the original.
+RgbImage windowIcon(const Fonts& fonts, int size) {
+    const double k = size / 30.0;
     const Rgb green{0, 128, 0}, pale{205, 229, 205}, darkEdge{0, 77, 0}, letter{102, 229, 0};
-    RgbImage img(S, S, green);
-    Mask c(S, S);
-    fonts.serifBold.drawInto(c, U'C', 5, 3.5, 19, 23);
-    for (int y = 0; y < S; ++y)
-        for (int x = 0; x < S; ++x) {
-            if (c.on(x, y)) img.at(x, y) = letter;
-            else if (c.on(x - 1, y) || c.on(x + 1, y) || c.on(x, y - 1) || c.on(x, y + 1))
-                img.at(x, y) = {0, 60, 0};
+    RgbImage img(size, size, green);
+    Mask c(size, size);
+    fonts.serifBold.drawInto(c, U'C', 5 * k, 3.5 * k, 19 * k, 23 * k);
+    // The letter's dark outline is one pixel wide at 30 pixels.
+    const int ring = std::max(1, int(std::lround(k)));
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (c.on(x, y)) {
+                img.at(x, y) = letter;
+                continue;
+            }
+            bool near = false;
+            for (int j = -ring; j <= ring && !near; ++j)
+                for (int i = -ring; i <= ring && !near; ++i)
+                    near = std::abs(i) + std::abs(j) <= ring && c.on(x + i, y + j);
+            if (near) img.at(x, y) = {0, 60, 0};
         }
-    for (int i = 0; i < S; ++i) {
-        img.at(i, S - 1) = img.at(S - 1, i) = darkEdge;
-        for (int k = 0; k < 2; ++k)
-            if (i < S - 1) img.at(i, k) = img.at(k, i) = pale;
-    }
+    const int paleWidth = std::max(2, int(std::lround(2 * k))), darkWidth = std::max(1, int(std::lround(k)));
+    for (int i = 0; i < size; ++i)
+        for (int d = 0; d < std::max(paleWidth, darkWidth); ++d) {
+            if (d < paleWidth && i < size - darkWidth) img.at(i, d) = img.at(d, i) = pale;
+            if (d < darkWidth) img.at(i, size - 1 - d) = img.at(size - 1 - d, i) = darkEdge;
+        }
     return img;
 }
-
-} // namespace
 
 std::vector<Asset> framing(const Fonts& fonts) {
     const Rgb olive{128, 128, 0}, green{0, 128, 0}, white{255, 255, 255};
     return {
-        {"window.ico", encodeIco24(windowIcon(fonts))},
+        {"window.ico", encodeIco24(windowIcon(fonts, 30))},
         {"slot-blank.bmp", encodeBmp24(RgbImage(38, 38, white), kScreenPpm)},
         {"canvas-blank.bmp", encodeBmp24(RgbImage(775, 114, white), kScreenPpm)},
         {"background-tile.bmp", encodeBmp24(backgroundTile(), kTilePpm)},

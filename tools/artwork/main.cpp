@@ -3,14 +3,18 @@
 //   artwork OUT_DIR [--sheet SHEET.png]
 //
 // Reads the Noto fonts named at build time, writes the 94 different pictures
-// (GIF, BMP, ICO) into OUT_DIR and, with --sheet, a contact sheet PNG. The same
-// fonts always give the same bytes; assets/ holds the committed output.
+// (GIF, BMP, ICO) into OUT_DIR, the window icon's design at desktop icon
+// sizes into OUT_DIR/icons (PNG), and, with --sheet, a contact sheet PNG. The
+// same fonts always give the same bytes; assets/ holds the committed output.
 #include "pictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QImage>
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -25,6 +29,19 @@ int main(int argc, char** argv) {
                                    artwork::OutlineFont(ARTWORK_LABELS)};
         const auto pictures = artwork::allPictures(fonts);
         for (const auto& p : pictures) artwork::writeFile(std::string(argv[1]) + "/" + p.file, p.bytes);
+        const std::string icons = std::string(argv[1]) + "/icons";
+        QDir().mkpath(QString::fromStdString(icons));
+        for (int size : artwork::kDesktopIconSizes) {
+            const artwork::RgbImage icon = artwork::windowIcon(fonts, size);
+            QImage png(size, size, QImage::Format_RGB32);
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const artwork::Rgb p = icon.at(x, y);
+                    png.setPixel(x, y, qRgb(p.r, p.g, p.b));
+                }
+            const std::string path = icons + "/cartouchery-" + std::to_string(size) + ".png";
+            if (!png.save(QString::fromStdString(path), "PNG")) throw std::runtime_error("cannot write " + path);
+        }
         if (argc == 4) artwork::writeContactSheet(pictures, fonts, argv[3]);
         std::printf("wrote %zu pictures to %s\n", pictures.size(), argv[1]);
     } catch (const std::exception& e) {

@@ -25,6 +25,10 @@ std::vector<Asset> glyphs(const Fonts& fonts);
 std::vector<Asset> buttonFaces(const Fonts& fonts);
 std::vector<Asset> framing(const Fonts& fonts); // tile, panels, banner, icon, blanks
 
+// The window icon's design at a desktop icon size, for installing.
+RgbImage windowIcon(const Fonts& fonts, int size);
+inline constexpr int kDesktopIconSizes[] = {48, 64, 128, 256};
+
 // Every picture of the set, in a fixed order.
 std::vector<Asset> allPictures(const Fonts& fonts);
 
