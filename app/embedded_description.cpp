@@ -7,8 +7,8 @@ asm(".section .rodata\n"
     ".balign 16\n"
     "cartouchery_description_begin:\n"
     ".incbin \"" CARTOUCHERY_STR(CARTOUCHERY_DESCRIPTION_FILE) "\"\n"
-    "cartouchery_description_end:\n"
-    ".previous\n");
+                                                               "cartouchery_description_end:\n"
+                                                               ".previous\n");
 
 extern "C" const uint8_t cartouchery_description_begin[];
 extern "C" const uint8_t cartouchery_description_end[];

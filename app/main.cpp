@@ -1,3 +1,5 @@
 #include "project.h"
 
-int main(int argc, char** argv) { return toolkit::run(argc, argv, app::project()); }
+int main(int argc, char** argv) {
+    return toolkit::run(argc, argv, app::project());
+}

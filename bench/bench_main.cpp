@@ -6,13 +6,13 @@
 // Runs under the offscreen platform; one core.
 #include "clearing.h"
 #include "description_reader.h"
-#include "startup_painting.h"
 #include "embedded_description.h"
 #include "operations.h"
 #include "project.h"
 #include "quiet_session.h"
 #include "rendering.h"
 #include "saving.h"
+#include "startup_painting.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -24,18 +24,21 @@ namespace {
 using bench::quietSession;
 
 void ReadDescriptionOnly(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(toolkit::readDescription(app::embeddedDescription()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::readDescription(app::embeddedDescription()));
 }
 BENCHMARK(ReadDescriptionOnly)->Unit(benchmark::kMillisecond);
 
 void LoadHandler(benchmark::State& state) {
     auto s = quietSession();
-    for (auto _ : state) app::paintBackground(s->form());
+    for (auto _ : state)
+        app::paintBackground(s->form());
 }
 BENCHMARK(LoadHandler)->Unit(benchmark::kMillisecond);
 
 void ReadDescriptionAndDecodePictures(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(toolkit::Form::fromDescription(app::embeddedDescription()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toolkit::Form::fromDescription(app::embeddedDescription()));
 }
 BENCHMARK(ReadDescriptionAndDecodePictures)->Unit(benchmark::kMillisecond);
 

@@ -6,7 +6,8 @@
 namespace compose {
 
 void clearStrip(toolkit::Form& form) {
-    for (int i = 0; i < kSlotCount; ++i) form.control("Image3", i).visible = false;
+    for (int i = 0; i < kSlotCount; ++i)
+        form.control("Image3", i).visible = false;
     toolkit::paintPicture(form.control("Picture1"), form.control("Picture2").picture, 0, 0);
 }
 

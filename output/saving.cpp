@@ -9,7 +9,9 @@ void composeStrip(toolkit::Form& form) {
     toolkit::paintPicture(canvas, form.control("Picture2").picture, 0, 0);
     for (int i = 0; i < int(kSlotPlaces.size()); ++i) {
         const toolkit::Control& slot = form.control("Image3", i);
-        if (slot.visible) toolkit::paintPicture(canvas, slot.picture, kSlotPlaces[size_t(i)].x, kSlotPlaces[size_t(i)].y);
+        if (slot.visible)
+            toolkit::paintPicture(canvas, slot.picture, kSlotPlaces[size_t(i)].x,
+                                  kSlotPlaces[size_t(i)].y);
     }
 }
 
@@ -20,8 +22,9 @@ void saveStrip(toolkit::Form& form) {
     try {
         toolkit::savePicture(toolkit::image(form.control("Picture1")), dialog.fileName);
     } catch (const toolkit::SaveError& e) {
-        form.messages().warn(form.caption(), QStringLiteral("The name could not be saved as\n%1\n\n%2")
-                                                 .arg(dialog.fileName, e.reason()));
+        form.messages().warn(form.caption(),
+                             QStringLiteral("The name could not be saved as\n%1\n\n%2")
+                                 .arg(dialog.fileName, e.reason()));
     }
 }
 

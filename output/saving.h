@@ -15,8 +15,18 @@ struct Place {
 // Slot 0 sits 0.2 cm in, the others at 1.5 cm steps; slots 10 and 11 fall
 // beyond the canvas's 15 cm.
 inline constexpr std::array<Place, 12> kSlotPlaces = {{
-    {0.2f, 0.2f}, {1.5f, 0.2f}, {3.0f, 0.2f}, {4.5f, 0.2f}, {6.0f, 0.2f}, {7.5f, 0.2f},
-    {9.0f, 0.2f}, {10.5f, 0.2f}, {12.0f, 0.2f}, {13.5f, 0.2f}, {15.0f, 0.2f}, {16.5f, 0.2f},
+    {0.2f, 0.2f},
+    {1.5f, 0.2f},
+    {3.0f, 0.2f},
+    {4.5f, 0.2f},
+    {6.0f, 0.2f},
+    {7.5f, 0.2f},
+    {9.0f, 0.2f},
+    {10.5f, 0.2f},
+    {12.0f, 0.2f},
+    {13.5f, 0.2f},
+    {15.0f, 0.2f},
+    {16.5f, 0.2f},
 }};
 
 // Every save starts from the blank canvas and paints the filled slots only,

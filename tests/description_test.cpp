@@ -18,7 +18,8 @@ std::vector<uint8_t> embedded() {
     return {span.begin(), span.end()};
 }
 
-const ControlRecord* find(const ControlRecord& r, const std::string& name, std::optional<uint16_t> index = {}) {
+const ControlRecord* find(const ControlRecord& r, const std::string& name,
+                          std::optional<uint16_t> index = {}) {
     if (r.name == name && r.index == index) return &r;
     for (const ControlRecord& c : r.children)
         if (const ControlRecord* found = find(c, name, index)) return found;
@@ -33,7 +34,8 @@ TEST(Description, EmbeddedBytesReadAndWriteBackUnchanged) {
 TEST(Description, LayoutFileCompilesToTheEmbeddedDescription) {
     QFile layout(QStringLiteral(CARTOUCHERY_LAYOUT_FILE));
     ASSERT_TRUE(layout.open(QIODevice::ReadOnly));
-    const Description d = describe::readLayout(layout.readAll().toStdString(), CARTOUCHERY_ASSETS_DIR);
+    const Description d =
+        describe::readLayout(layout.readAll().toStdString(), CARTOUCHERY_ASSETS_DIR);
     EXPECT_EQ(readDescription(embedded()), d);
 }
 
@@ -44,7 +46,8 @@ TEST(Description, HeaderAndLengths) {
     EXPECT_EQ(b[1], 0xCC);
     EXPECT_EQ(b[2] | b[3] << 8, 49);
     EXPECT_EQ(b[4], 46) << "highest control number";
-    for (size_t i = 53; i < 89; ++i) ASSERT_EQ(b[i], 0) << "header byte " << i;
+    for (size_t i = 53; i < 89; ++i)
+        ASSERT_EQ(b[i], 0) << "header byte " << i;
     const uint32_t rest = uint32_t(b[89] | b[90] << 8 | b[91] << 16 | uint32_t(b[92]) << 24);
     EXPECT_EQ(rest, b.size() - 89);
 }
@@ -64,7 +67,8 @@ std::vector<Stored> storedRecords(const std::vector<uint8_t>& b) {
     size_t p = 93;
     while (p < b.size()) {
         Stored s;
-        const uint32_t raw = uint32_t(b[p] | b[p + 1] << 8 | b[p + 2] << 16 | uint32_t(b[p + 3]) << 24);
+        const uint32_t raw =
+            uint32_t(b[p] | b[p + 1] << 8 | b[p + 2] << 16 | uint32_t(b[p + 3]) << 24);
         s.arrayBit = raw >> 31;
         s.length = raw & 0x7FFFFFFF;
         s.number = b[p + 4];
@@ -73,7 +77,8 @@ std::vector<Stored> storedRecords(const std::vector<uint8_t>& b) {
         const size_t n = b[q] | b[q + 1] << 8;
         s.name.assign(b.begin() + long(q + 2), b.begin() + long(q + 2 + n));
         p += s.length;
-        while (p < b.size() && b[p] == 2) s.structure.push_back(2), ++p;
+        while (p < b.size() && b[p] == 2)
+            s.structure.push_back(2), ++p;
         if (p < b.size()) s.structure.push_back(b[p++]);
         out.push_back(s);
     }
@@ -96,11 +101,16 @@ TEST(Description, StoredFacts) {
         std::optional<int> index;
         std::vector<int> structure;
     };
-    for (const LastChild& c : {LastChild{"Image1", 0, {2, 3}}, {"Image1", 26, {2, 3}}, {"Image29", {}, {2, 3}},
-                               {"Image3", 2, {2, 3}}, {"Image4", 0, {2, 3}}, {"Image32", {}, {2, 3}},
+    for (const LastChild& c : {LastChild{"Image1", 0, {2, 3}},
+                               {"Image1", 26, {2, 3}},
+                               {"Image29", {}, {2, 3}},
+                               {"Image3", 2, {2, 3}},
+                               {"Image4", 0, {2, 3}},
+                               {"Image32", {}, {2, 3}},
                                {"Image30", {}, {2, 4}}}) {
-        auto it = std::find_if(records.begin(), records.end(),
-                               [&](const Stored& s) { return s.name == c.name && s.index == c.index; });
+        auto it = std::find_if(records.begin(), records.end(), [&](const Stored& s) {
+            return s.name == c.name && s.index == c.index;
+        });
         ASSERT_NE(it, records.end()) << c.name;
         EXPECT_EQ(it->structure, c.structure) << "structure bytes after " << c.name;
     }
@@ -113,7 +123,8 @@ TEST(Description, StoredFacts) {
     EXPECT_EQ(slotOrder, (std::vector<int>{1, 0, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
     const Description d = readDescription(embedded());
     ASSERT_GE(d.form.children.size(), 7u);
-    EXPECT_EQ(d.form.children[6].name, "CommonDialog1") << "stored seventh among the window's children";
+    EXPECT_EQ(d.form.children[6].name, "CommonDialog1")
+        << "stored seventh among the window's children";
 }
 
 TEST(Description, DialogKeepsItsSavedSettings) {
@@ -123,10 +134,12 @@ TEST(Description, DialogKeepsItsSavedSettings) {
     EXPECT_EQ(dialog->external->className, "MSComDlg.CommonDialog");
     const auto& s = dialog->external->savedSettings;
     ASSERT_EQ(s.size(), 112u);
-    EXPECT_EQ(std::vector<uint8_t>(s.begin(), s.begin() + 4), (std::vector<uint8_t>{0x21, 0x43, 0x34, 0x12}));
+    EXPECT_EQ(std::vector<uint8_t>(s.begin(), s.begin() + 4),
+              (std::vector<uint8_t>{0x21, 0x43, 0x34, 0x12}));
     EXPECT_EQ(s[76], 16);
     std::string text;
-    for (size_t i = 80; i < 112; i += 2) text += char(s[i]);
+    for (size_t i = 80; i < 112; i += 2)
+        text += char(s[i]);
     EXPECT_EQ(text, "\"Bitmap (*bmp).\"");
     EXPECT_EQ(dialog->external->designLeft, 90);
     EXPECT_EQ(dialog->external->designTop, 7050);
@@ -182,7 +195,8 @@ TEST_P(MalformedDescription, IsRejectedWithItsOffsetAndWhatWasExpected) {
 
 void fixRest(std::vector<uint8_t>& b) {
     const uint32_t rest = uint32_t(b.size() - 89);
-    for (int i = 0; i < 4; ++i) b[89 + size_t(i)] = uint8_t(rest >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        b[89 + size_t(i)] = uint8_t(rest >> (8 * i));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -192,23 +206,36 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"bad_magic", [](auto& b) { b[1] = 0xCD; }, "FF CC"},
         Malformed{"header_only", [](auto& b) { b.resize(89); }, "truncated"},
         Malformed{"rest_length_wrong", [](auto& b) { b[89] ^= 1; }, "description length"},
-        Malformed{"truncated_tail", [](auto& b) { b.pop_back(); fixRest(b); }, ""},
-        Malformed{"record_too_long",
-                  [](auto& b) { b[kFormRecord + 2] = 0x7F; }, "does not fit"},
-        Malformed{"record_end_byte_missing",
-                  [](auto& b) { b[formRecordEnd(b) - 1] = 0x00; }, "end byte FF"},
-        Malformed{"unknown_kind",
-                  [](auto& b) { b[kFormRecord + 4 + 1 + 2 + 5 + 1] = 7; }, "unknown control kind 7"},
+        Malformed{"truncated_tail",
+                  [](auto& b) {
+                      b.pop_back();
+                      fixRest(b);
+                  },
+                  ""},
+        Malformed{"record_too_long", [](auto& b) { b[kFormRecord + 2] = 0x7F; }, "does not fit"},
+        Malformed{"record_end_byte_missing", [](auto& b) { b[formRecordEnd(b) - 1] = 0x00; },
+                  "end byte FF"},
+        Malformed{"unknown_kind", [](auto& b) { b[kFormRecord + 4 + 1 + 2 + 5 + 1] = 7; },
+                  "unknown control kind 7"},
         Malformed{"unknown_property",
-                  [](auto& b) { b[kFormRecord + 4 + 1 + 2 + 5 + 1 + 1] = 0x02; }, "unknown property code 0x02"},
+                  [](auto& b) { b[kFormRecord + 4 + 1 + 2 + 5 + 1 + 1] = 0x02; },
+                  "unknown property code 0x02"},
         Malformed{"bad_structure_byte", [](auto& b) { b[formRecordEnd(b)] = 9; }, "structure byte"},
         Malformed{"no_children_end", [](auto& b) { b.back() = 3; }, ""},
-        Malformed{"trailing_bytes", [](auto& b) { b.push_back(0); fixRest(b); }, "after the end"},
+        Malformed{"trailing_bytes",
+                  [](auto& b) {
+                      b.push_back(0);
+                      fixRest(b);
+                  },
+                  "after the end"},
         Malformed{"bad_picture_length",
                   [](auto& b) {
                       // The image's picture block: its length follows the code 02.
                       for (size_t i = 100; i + 8 < b.size(); ++i)
-                          if (b[i] == 0x6C && b[i + 1] == 0x74) { b[i - 4] += 1; return; }
+                          if (b[i] == 0x6C && b[i + 1] == 0x74) {
+                              b[i - 4] += 1;
+                              return;
+                          }
                   },
                   "picture block length"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -217,8 +244,10 @@ TEST(Description, FuzzSeedIsAValidDescription) {
     QFile seed(QStringLiteral(CARTOUCHERY_FUZZ_SEED));
     ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
     const QByteArray b = seed.readAll();
-    const Description d = readDescription({reinterpret_cast<const uint8_t*>(b.constData()), size_t(b.size())});
-    EXPECT_EQ(d.form.children.size(), 3u) << "the seed reaches frames, picture boxes and external controls";
+    const Description d =
+        readDescription({reinterpret_cast<const uint8_t*>(b.constData()), size_t(b.size())});
+    EXPECT_EQ(d.form.children.size(), 3u)
+        << "the seed reaches frames, picture boxes and external controls";
 }
 
 // Every prefix of a real description is rejected cleanly, never read past.

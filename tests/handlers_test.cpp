@@ -17,7 +17,9 @@ using toolkit::Control;
 
 namespace {
 
-const compose::LetterKey& key(char letter) { return compose::kLetterKeys[size_t(letter - 'A')]; }
+const compose::LetterKey& key(char letter) {
+    return compose::kLetterKeys[size_t(letter - 'A')];
+}
 
 class Handlers : public ::testing::Test {
   protected:
@@ -25,11 +27,13 @@ class Handlers : public ::testing::Test {
     QTemporaryDir dir;
 
     void type(const std::string& letters) {
-        for (char c : letters) program.click(key(c).control);
+        for (char c : letters)
+            program.click(key(c).control);
     }
     int filled() {
         int n = 0;
-        for (int i = 0; i < 12; ++i) n += program.control("Image3", i).visible;
+        for (int i = 0; i < 12; ++i)
+            n += program.control("Image3", i).visible;
         return n;
     }
     QString path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
@@ -39,7 +43,9 @@ class Handlers : public ::testing::Test {
         program.click("Image32");
         return QImage(path(name)).convertToFormat(QImage::Format_ARGB32);
     }
-    QImage glyph(int g) { return program.control("Image4", g).picture->convertToFormat(QImage::Format_ARGB32); }
+    QImage glyph(int g) {
+        return program.control("Image4", g).picture->convertToFormat(QImage::Format_ARGB32);
+    }
 };
 
 // --- Letter keys ------------------------------------------------------------
@@ -55,8 +61,10 @@ TEST_P(LetterKey, WritesItsOwnGlyphIntoTheFirstSlot) {
     EXPECT_EQ(slot.picture, program.control("Image4", k.glyph).picture)
         << k.letter << " must write glyph " << k.glyph << " itself, not a copy at another index";
     const QSize glyphSize = program.control("Image4", k.glyph).picture->size();
-    EXPECT_EQ(slot.rectInWindow(), QRect(QPoint(19, 119), glyphSize)) << "the glyph shows whole at slot 0's place";
-    for (int i = 1; i < 12; ++i) EXPECT_FALSE(program.control("Image3", i).visible) << "slot " << i;
+    EXPECT_EQ(slot.rectInWindow(), QRect(QPoint(19, 119), glyphSize))
+        << "the glyph shows whole at slot 0's place";
+    for (int i = 1; i < 12; ++i)
+        EXPECT_FALSE(program.control("Image3", i).visible) << "slot " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, LetterKey, ::testing::ValuesIn(compose::kLetterKeys),
@@ -65,20 +73,26 @@ INSTANTIATE_TEST_SUITE_P(Handlers, LetterKey, ::testing::ValuesIn(compose::kLett
 TEST_F(Handlers, LettersFillTheStripLeftToRight) {
     type("ABC");
     const int glyphs[] = {0, 2, 3};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(program.control("Image3", i).picture, program.control("Image4", glyphs[i]).picture);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(program.control("Image3", i).picture,
+                  program.control("Image4", glyphs[i]).picture);
     EXPECT_EQ(filled(), 3);
     type("LRQU");
-    EXPECT_EQ(program.control("Image3", 3).picture, program.control("Image3", 4).picture) << "L and R share glyph 26";
-    EXPECT_EQ(program.control("Image3", 5).picture, program.control("Image3", 6).picture) << "Q and U share glyph 33";
+    EXPECT_EQ(program.control("Image3", 3).picture, program.control("Image3", 4).picture)
+        << "L and R share glyph 26";
+    EXPECT_EQ(program.control("Image3", 5).picture, program.control("Image3", 6).picture)
+        << "Q and U share glyph 33";
 }
 
 TEST_F(Handlers, AFullStripTakesNoMoreLetters) {
     type("ABCDEFGHIJKL");
     EXPECT_EQ(filled(), 12);
     std::vector<toolkit::Picture> before;
-    for (int i = 0; i < 12; ++i) before.push_back(program.control("Image3", i).picture);
+    for (int i = 0; i < 12; ++i)
+        before.push_back(program.control("Image3", i).picture);
     type("MZ");
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(program.control("Image3", i).picture, before[size_t(i)]) << "slot " << i;
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(program.control("Image3", i).picture, before[size_t(i)]) << "slot " << i;
     EXPECT_TRUE(program.messages->texts.empty()) << "a full strip says nothing";
 }
 
@@ -91,7 +105,8 @@ TEST_F(Handlers, KeysWriteIdenticalPicturesOnlyInTheStatedPairs) {
             if (std::string(a.letter) >= b.letter) continue;
             const bool equal = glyph(a.glyph) == glyph(b.glyph);
             EXPECT_EQ(equal, same.count(std::string(a.letter) + b.letter) == 1)
-                << a.letter << " and " << b.letter << (equal ? " write the same picture" : " write different pictures");
+                << a.letter << " and " << b.letter
+                << (equal ? " write the same picture" : " write different pictures");
         }
 }
 
@@ -111,14 +126,17 @@ TEST_P(PressFeedback, EveryKeyAndButtonShowsItsPressedFaceUntilRelease) {
         Control& c = program.control(f.control);
         const QPoint p = c.rectInWindow().center();
         program.session->events().press(p, GetParam().button);
-        EXPECT_EQ(c.picture, program.control(f.store, f.pressed).picture) << f.control << " pressed with " << GetParam().name;
+        EXPECT_EQ(c.picture, program.control(f.store, f.pressed).picture)
+            << f.control << " pressed with " << GetParam().name;
         program.session->events().release(p, GetParam().button);
-        EXPECT_EQ(c.picture, program.control(f.store, f.up).picture) << f.control << " released with " << GetParam().name;
+        EXPECT_EQ(c.picture, program.control(f.store, f.up).picture)
+            << f.control << " released with " << GetParam().name;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, PressFeedback,
-                         ::testing::Values(ButtonCase{Qt::LeftButton, "left"}, ButtonCase{Qt::RightButton, "right"},
+                         ::testing::Values(ButtonCase{Qt::LeftButton, "left"},
+                                           ButtonCase{Qt::RightButton, "right"},
                                            ButtonCase{Qt::MiddleButton, "middle"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -151,7 +169,8 @@ TEST_F(Handlers, ADoubleClickWritesTwoLetters) {
     events.press(n, Qt::LeftButton);
     events.release(n, Qt::LeftButton);
     events.doubleClick(n, Qt::LeftButton);
-    EXPECT_EQ(program.control(key('N').control).picture, program.control("Image1", 38).picture) << "pressed again";
+    EXPECT_EQ(program.control(key('N').control).picture, program.control("Image1", 38).picture)
+        << "pressed again";
     events.release(n, Qt::LeftButton);
     EXPECT_EQ(filled(), 2);
 }
@@ -184,7 +203,8 @@ QImage expectedStrip(const std::vector<QImage>& glyphs) {
     for (size_t i = 0; i < glyphs.size() && i < 10; ++i)
         for (int y = 0; y < glyphs[i].height(); ++y)
             for (int x = 0; x < glyphs[i].width(); ++x)
-                if (qAlpha(glyphs[i].pixel(x, y)) && left[i] + x < 567) img.setPixel(left[i] + x, 8 + y, qRgb(0, 0, 0));
+                if (qAlpha(glyphs[i].pixel(x, y)) && left[i] + x < 567)
+                    img.setPixel(left[i] + x, 8 + y, qRgb(0, 0, 0));
     return img;
 }
 
@@ -200,7 +220,8 @@ TEST_F(Handlers, SaveAtStartWritesAWhiteStrip) {
 TEST_F(Handlers, SavedGlyphsSitAtTheirPlacesAndSlotsTenAndElevenNeverAppear) {
     type("ABCDEFGHIJKL");
     std::vector<QImage> glyphs;
-    for (char c : std::string("ABCDEFGHIJ")) glyphs.push_back(glyph(key(c).glyph));
+    for (char c : std::string("ABCDEFGHIJ"))
+        glyphs.push_back(glyph(key(c).glyph));
     EXPECT_TRUE(samePixels(save("name.bmp"), expectedStrip(glyphs), "saved strip"));
 }
 
@@ -208,7 +229,8 @@ TEST_F(Handlers, SaveAfterClearShowsOnlyTheLettersWrittenSince) {
     type("ABC");
     program.click("Image33");
     type("D");
-    EXPECT_TRUE(samePixels(save("after-clear.bmp"), expectedStrip({glyph(7)}), "strip after A B C, Clear, D"));
+    EXPECT_TRUE(samePixels(save("after-clear.bmp"), expectedStrip({glyph(7)}),
+                           "strip after A B C, Clear, D"));
 }
 
 TEST_F(Handlers, ACancelledSaveLeavesNoGhostAndWritesNothing) {
@@ -219,7 +241,8 @@ TEST_F(Handlers, ACancelledSaveLeavesNoGhostAndWritesNothing) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "a cancel writes no file";
     EXPECT_TRUE(program.messages->texts.empty()) << "and shows no message";
     type("D");
-    EXPECT_TRUE(samePixels(save("no-ghost.bmp"), expectedStrip({glyph(7)}), "D without the A under it"));
+    EXPECT_TRUE(
+        samePixels(save("no-ghost.bmp"), expectedStrip({glyph(7)}), "D without the A under it"));
     EXPECT_EQ(program.dialog->shown, 2) << "the next Save opens the dialog again";
 }
 
@@ -252,7 +275,8 @@ TEST_F(Handlers, AFailedWriteTellsTheUserAndLeavesWhatWasThere) {
         program.dialog->answers.push_back(path(target));
         program.click("Image32");
         ASSERT_EQ(program.messages->texts.size(), 1u) << target;
-        EXPECT_TRUE(program.messages->texts[0].contains(path(target))) << program.messages->texts[0].toStdString();
+        EXPECT_TRUE(program.messages->texts[0].contains(path(target)))
+            << program.messages->texts[0].toStdString();
     }
     EXPECT_TRUE(QFileInfo(path("taken")).isDir());
     QFile kept(path("plain"));

@@ -74,11 +74,20 @@ INSTANTIATE_TEST_SUITE_P(
     Toolkit, Painting,
     ::testing::Values(
         PaintCase{"own_size", 1, 1, {}, {}, {"WWWWW", "WRRWW", "WBBBW", "WWWWW"}},
-        PaintCase{"mirrored_top_to_bottom_with_y_as_lower_edge", 1, 3, 3, -2,
+        PaintCase{"mirrored_top_to_bottom_with_y_as_lower_edge",
+                  1,
+                  3,
+                  3,
+                  -2,
                   {"WWWWW", "WBBBW", "WRRWW", "WWWWW"}},
-        PaintCase{"mirrored_left_to_right_with_x_as_right_edge", 4, 0, -3, 2,
+        PaintCase{"mirrored_left_to_right_with_x_as_right_edge",
+                  4,
+                  0,
+                  -3,
+                  2,
                   {"WWRRW", "WBBBW", "WWWWW", "WWWWW"}},
-        PaintCase{"clipped_at_the_right_and_bottom", 3, 3, {}, {}, {"WWWWW", "WWWWW", "WWWWW", "WWWRR"}},
+        PaintCase{
+            "clipped_at_the_right_and_bottom", 3, 3, {}, {}, {"WWWWW", "WWWWW", "WWWWW", "WWWRR"}},
         PaintCase{"clipped_at_the_top_left", -1, -1, {}, {}, {"BBWWW", "WWWWW", "WWWWW", "WWWWW"}},
         PaintCase{"wholly_outside", 5, 0, {}, {}, {"WWWWW", "WWWWW", "WWWWW", "WWWWW"}},
         PaintCase{"stretched", 0, 0, 3, 4, {"RRWWW", "RRWWW", "BBBWW", "BBBWW"}}),
@@ -96,7 +105,8 @@ TEST(Painting, CentimetresConvertAt567TwipsAndRoundToTheNearestPixel) {
         double cm;
         int pixel;
     };
-    for (const Case& c : {Case{0.2, 8}, {1.5, 57}, {3.0, 113}, {4.5, 170}, {13.5, 510}, {15.0, 567}}) {
+    for (const Case& c :
+         {Case{0.2, 8}, {1.5, 57}, {3.0, 113}, {4.5, 170}, {13.5, 510}, {15.0, 567}}) {
         Control t = target(600, 1, ScaleUnit::Centimetre);
         paintPicture(t, picture({"R"}), c.cm, 0);
         const int at = c.pixel;
@@ -113,7 +123,8 @@ TEST(Painting, PicturesAreSharedNotCopied) {
     const Picture wide = picture({"RRRR", "BBBB"});
     setPicture(slot, wide);
     EXPECT_EQ(slot.picture.get(), wide.get());
-    EXPECT_EQ(slot.width, 4 * kTwipsPerPixel) << "an image that does not stretch takes its picture's size";
+    EXPECT_EQ(slot.width, 4 * kTwipsPerPixel)
+        << "an image that does not stretch takes its picture's size";
     EXPECT_EQ(slot.height, 2 * kTwipsPerPixel);
     slot.stretch = true;
     setPicture(slot, picture({"R"}));

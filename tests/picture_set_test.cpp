@@ -16,26 +16,31 @@ namespace {
 
 const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
-QString upFace(int k) { return QStringLiteral("key-up-%1.gif").arg(kLetters[k]); }
-QString pressedFace(int k) { return QStringLiteral("key-pressed-%1.gif").arg(kLetters[k]); }
+QString upFace(int k) {
+    return QStringLiteral("key-up-%1.gif").arg(kLetters[k]);
+}
+QString pressedFace(int k) {
+    return QStringLiteral("key-pressed-%1.gif").arg(kLetters[k]);
+}
 
 // Different glyph pictures by the lowest glyph index that holds them.
 const std::map<int, QSize> kGlyphSizes = {
-    {0, {52, 43}},  {1, {50, 15}},  {2, {29, 41}},  {3, {51, 16}},  {4, {23, 19}},
-    {5, {13, 41}},  {6, {49, 16}},  {7, {50, 15}},  {8, {30, 43}},  {10, {47, 14}},
-    {11, {20, 18}}, {12, {21, 21}}, {13, {16, 41}}, {14, {11, 44}}, {15, {39, 39}},
-    {16, {50, 17}}, {17, {23, 20}}, {18, {49, 14}}, {19, {44, 43}}, {20, {48, 9}},
-    {21, {32, 43}}, {23, {18, 23}}, {25, {78, 43}}, {28, {50, 15}}, {29, {21, 10}},
-    {30, {47, 12}}, {31, {23, 22}}, {33, {47, 44}}, {37, {12, 43}}, {39, {52, 11}},
+    {0, {52, 43}},  {1, {50, 15}},  {2, {29, 41}},  {3, {51, 16}},  {4, {23, 19}},  {5, {13, 41}},
+    {6, {49, 16}},  {7, {50, 15}},  {8, {30, 43}},  {10, {47, 14}}, {11, {20, 18}}, {12, {21, 21}},
+    {13, {16, 41}}, {14, {11, 44}}, {15, {39, 39}}, {16, {50, 17}}, {17, {23, 20}}, {18, {49, 14}},
+    {19, {44, 43}}, {20, {48, 9}},  {21, {32, 43}}, {23, {18, 23}}, {25, {78, 43}}, {28, {50, 15}},
+    {29, {21, 10}}, {30, {47, 12}}, {31, {23, 22}}, {33, {47, 44}}, {37, {12, 43}}, {39, {52, 11}},
 };
-QString glyphFile(int g) { return QStringLiteral("glyph-%1.gif").arg(g, 2, 10, QLatin1Char('0')); }
+QString glyphFile(int g) {
+    return QStringLiteral("glyph-%1.gif").arg(g, 2, 10, QLatin1Char('0'));
+}
 
 struct BmpCase {
     const char* file;
     int width, height, bits;
 };
 const BmpCase kBitmaps[] = {
-    {"slot-blank.bmp", 38, 38, 24},          {"canvas-blank.bmp", 775, 114, 24},
+    {"slot-blank.bmp", 38, 38, 24},           {"canvas-blank.bmp", 775, 114, 24},
     {"button-save-pressed.bmp", 104, 45, 24}, {"button-clear-pressed.bmp", 104, 45, 24},
     {"button-save-up.bmp", 104, 45, 24},      {"button-clear-up.bmp", 104, 45, 24},
     {"background-tile.bmp", 149, 161, 24},    {"panel-backdrop.bmp", 632, 309, 8},
@@ -45,27 +50,34 @@ const BmpCase kBitmaps[] = {
 
 std::set<QString> expectedFiles() {
     std::set<QString> files{QStringLiteral("window.ico")};
-    for (int k = 0; k < 26; ++k) files.insert(upFace(k)), files.insert(pressedFace(k));
-    for (const auto& [g, size] : kGlyphSizes) files.insert(glyphFile(g));
-    for (const BmpCase& b : kBitmaps) files.insert(QString::fromLatin1(b.file));
+    for (int k = 0; k < 26; ++k)
+        files.insert(upFace(k)), files.insert(pressedFace(k));
+    for (const auto& [g, size] : kGlyphSizes)
+        files.insert(glyphFile(g));
+    for (const BmpCase& b : kBitmaps)
+        files.insert(QString::fromLatin1(b.file));
     return files;
 }
 
 TEST(PictureSet, AssetsHoldExactlyTheDifferentPictures) {
     const QStringList present = QDir(QStringLiteral(CARTOUCHERY_ASSETS_DIR)).entryList(QDir::Files);
     const std::set<QString> actual(present.begin(), present.end());
-    for (const QString& f : expectedFiles()) EXPECT_TRUE(actual.count(f)) << "missing " << f.toStdString();
-    for (const QString& f : actual) EXPECT_TRUE(expectedFiles().count(f)) << "unexpected " << f.toStdString();
+    for (const QString& f : expectedFiles())
+        EXPECT_TRUE(actual.count(f)) << "missing " << f.toStdString();
+    for (const QString& f : actual)
+        EXPECT_TRUE(expectedFiles().count(f)) << "unexpected " << f.toStdString();
 }
 
 TEST(PictureSet, NoTwoFilesHoldTheSamePixels) {
     std::map<QByteArray, QString> seen;
     for (const QString& f : expectedFiles()) {
         const QImage img = decode(readAsset(f));
-        const QByteArray key = QByteArray::number(img.width()) + "x" + QByteArray::number(img.height()) +
-                               QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes());
+        const QByteArray key =
+            QByteArray::number(img.width()) + "x" + QByteArray::number(img.height()) +
+            QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes());
         const auto [it, added] = seen.emplace(key, f);
-        EXPECT_TRUE(added) << f.toStdString() << " has the same pixels as " << it->second.toStdString();
+        EXPECT_TRUE(added) << f.toStdString() << " has the same pixels as "
+                           << it->second.toStdString();
     }
 }
 
@@ -81,8 +93,10 @@ struct GifCase {
 std::vector<GifCase> gifCases() {
     std::vector<GifCase> cases;
     for (int k = 0; k < 26; ++k)
-        for (const QString& f : {upFace(k), pressedFace(k)}) cases.push_back({f, {60, 60}, 16, 8, 4, 15, false});
-    for (const auto& [g, size] : kGlyphSizes) cases.push_back({glyphFile(g), size, 4, 1, 2, 0, true});
+        for (const QString& f : {upFace(k), pressedFace(k)})
+            cases.push_back({f, {60, 60}, 16, 8, 4, 15, false});
+    for (const auto& [g, size] : kGlyphSizes)
+        cases.push_back({glyphFile(g), size, 4, 1, 2, 0, true});
     return cases;
 }
 
@@ -110,10 +124,10 @@ TEST_P(GifFormat, IsOneStillImageWithTransparency) {
     EXPECT_EQ(f.transparentIndex, c.transparentIndex);
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureSet, GifFormat, ::testing::ValuesIn(gifCases()),
-                         [](const auto& info) {
-                             return info.param.file.chopped(4).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    PictureSet, GifFormat, ::testing::ValuesIn(gifCases()), [](const auto& info) {
+        return info.param.file.chopped(4).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
+    });
 
 // --- BMP and ICO format -----------------------------------------------------
 
@@ -137,9 +151,13 @@ TEST_P(BmpFormat, IsUncompressedBottomUpWithInformationHeader) {
     EXPECT_EQ(decode(bytes).size(), QSize(c.width, c.height)) << "Qt cannot decode " << c.file;
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureSet, BmpFormat, ::testing::ValuesIn(kBitmaps), [](const auto& info) {
-    return QString::fromLatin1(info.param.file).chopped(4).replace(QLatin1Char('-'), QLatin1Char('_')).toStdString();
-});
+INSTANTIATE_TEST_SUITE_P(PictureSet, BmpFormat, ::testing::ValuesIn(kBitmaps),
+                         [](const auto& info) {
+                             return QString::fromLatin1(info.param.file)
+                                 .chopped(4)
+                                 .replace(QLatin1Char('-'), QLatin1Char('_'))
+                                 .toStdString();
+                         });
 
 TEST(PictureSet, BlankCanvasIsTheStatedSize) {
     EXPECT_EQ(readAsset(QStringLiteral("canvas-blank.bmp")).size(), 265446);
@@ -155,7 +173,8 @@ TEST(PictureSet, IconIsOneOpaque30PixelImageAt24Bits) {
     EXPECT_EQ(uint8_t(b[12]), 24) << "bits per pixel in the directory";
     EXPECT_EQ(uint8_t(b[22 + 14]), 24) << "bits per pixel in the image";
     const qsizetype andMask = 30 * 4;
-    for (qsizetype i = b.size() - andMask; i < b.size(); ++i) ASSERT_EQ(b[i], 0) << "AND mask byte " << i;
+    for (qsizetype i = b.size() - andMask; i < b.size(); ++i)
+        ASSERT_EQ(b[i], 0) << "AND mask byte " << i;
     const QImage icon = decode(b);
     ASSERT_EQ(icon.size(), QSize(30, 30));
     EXPECT_EQ(icon.pixel(0, 0), qRgb(205, 229, 205)) << "pale top-left edge";
@@ -163,7 +182,8 @@ TEST(PictureSet, IconIsOneOpaque30PixelImageAt24Bits) {
     EXPECT_EQ(icon.pixel(3, 26), qRgb(0, 128, 0)) << "green tile";
     int letter = 0;
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x) letter += icon.pixel(x, y) == qRgb(102, 229, 0);
+        for (int x = 0; x < 30; ++x)
+            letter += icon.pixel(x, y) == qRgb(102, 229, 0);
     EXPECT_GT(letter, 100) << "bright green letter pixels";
 }
 
@@ -197,11 +217,14 @@ TEST_P(KeyFace, IsADiscWithTransparentCorners) {
                     << "opaque pixel (" << x << ", " << y << ") has the transparent olive";
                 // Inside the disc of 48 pixels centred in the picture.
                 const double dx = x + 0.5 - 30, dy = y + 0.5 - 30;
-                ASSERT_LE(dx * dx + dy * dy, 24.0 * 24.0) << "opaque pixel (" << x << ", " << y << ") outside the disc";
+                ASSERT_LE(dx * dx + dy * dy, 24.0 * 24.0)
+                    << "opaque pixel (" << x << ", " << y << ") outside the disc";
             }
         EXPECT_EQ(opaque, QRect(6, 6, 48, 48)) << "the disc touches rows and columns 6 and 53";
-        for (QPoint corner : {QPoint(0, 0), QPoint(59, 0), QPoint(0, 59), QPoint(59, 59), QPoint(10, 10)})
-            EXPECT_EQ(qAlpha(img.pixel(corner)), 0) << "corner pixel (" << corner.x() << ", " << corner.y() << ")";
+        for (QPoint corner :
+             {QPoint(0, 0), QPoint(59, 0), QPoint(0, 59), QPoint(59, 59), QPoint(10, 10)})
+            EXPECT_EQ(qAlpha(img.pixel(corner)), 0)
+                << "corner pixel (" << corner.x() << ", " << corner.y() << ")";
     }
 }
 
@@ -211,8 +234,10 @@ TEST_P(KeyFace, LetterIsRedInTheSamePixelsUpAndPressed) {
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 60; ++x) {
             ASSERT_EQ(up.pixel(x, y) == kFaceRed, pressed.pixel(x, y) == kFaceRed)
-                << "letter " << kLetters[k].toLatin1() << ": red differs at (" << x << ", " << y << ")";
-            ASSERT_EQ(qAlpha(up.pixel(x, y)), qAlpha(pressed.pixel(x, y))) << "transparency differs at (" << x << ", " << y << ")";
+                << "letter " << kLetters[k].toLatin1() << ": red differs at (" << x << ", " << y
+                << ")";
+            ASSERT_EQ(qAlpha(up.pixel(x, y)), qAlpha(pressed.pixel(x, y)))
+                << "transparency differs at (" << x << ", " << y << ")";
         }
     const QRect red = redBounds(up);
     const char letter = kLetters[k].toLatin1();
@@ -233,7 +258,8 @@ int rimContrast(const QImage& img) {
 TEST_P(KeyFace, UpLooksRaisedAndPressedLooksPushedIn) {
     const int k = GetParam();
     EXPECT_GT(rimContrast(decode(readAsset(upFace(k)))), 60) << "up face lit from the upper left";
-    EXPECT_LT(rimContrast(decode(readAsset(pressedFace(k)))), -60) << "pressed face lit from the lower right";
+    EXPECT_LT(rimContrast(decode(readAsset(pressedFace(k)))), -60)
+        << "pressed face lit from the lower right";
 }
 
 INSTANTIATE_TEST_SUITE_P(PictureSet, KeyFace, ::testing::Range(0, 26),
@@ -256,29 +282,37 @@ TEST_P(ButtonFace, OliveCornersAndTheSameRedWordInBothLooks) {
     const QRgb olive = qRgb(128, 128, 0), red = qRgb(207, 23, 0);
     for (const QImage* img : {&up, &pressed}) {
         for (int x = 0; x < 104; ++x)
-            ASSERT_TRUE(img->pixel(x, 0) == olive && img->pixel(x, 44) == olive) << c.word << ": rim at column " << x;
+            ASSERT_TRUE(img->pixel(x, 0) == olive && img->pixel(x, 44) == olive)
+                << c.word << ": rim at column " << x;
         for (int y = 0; y < 45; ++y)
-            ASSERT_TRUE(img->pixel(0, y) == olive && img->pixel(103, y) == olive) << c.word << ": rim at row " << y;
+            ASSERT_TRUE(img->pixel(0, y) == olive && img->pixel(103, y) == olive)
+                << c.word << ": rim at row " << y;
         // Each corner's olive reaches 19 columns along the rim and 9 rows down it.
-        for (auto [x, y, dx, dy] : {std::tuple{1, 1, 1, 1}, {102, 1, -1, 1}, {1, 43, 1, -1}, {102, 43, -1, -1}}) {
+        for (auto [x, y, dx, dy] :
+             {std::tuple{1, 1, 1, 1}, {102, 1, -1, 1}, {1, 43, 1, -1}, {102, 43, -1, -1}}) {
             EXPECT_EQ(img->pixel(x, y), olive) << c.word << ": corner (" << x << ", " << y << ")";
-            EXPECT_NE(img->pixel(x + 18 * dx, y), olive) << c.word << ": button begins 19 columns in";
+            EXPECT_NE(img->pixel(x + 18 * dx, y), olive)
+                << c.word << ": button begins 19 columns in";
             EXPECT_NE(img->pixel(x, y + 8 * dy), olive) << c.word << ": button begins 9 rows down";
         }
     }
     QRect words;
     for (int y = 0; y < 45; ++y)
         for (int x = 0; x < 104; ++x) {
-            ASSERT_EQ(up.pixel(x, y) == red, pressed.pixel(x, y) == red) << c.word << ": red differs at (" << x << ", " << y << ")";
-            ASSERT_EQ(up.pixel(x, y) == olive, pressed.pixel(x, y) == olive) << c.word << ": olive differs at (" << x << ", " << y << ")";
+            ASSERT_EQ(up.pixel(x, y) == red, pressed.pixel(x, y) == red)
+                << c.word << ": red differs at (" << x << ", " << y << ")";
+            ASSERT_EQ(up.pixel(x, y) == olive, pressed.pixel(x, y) == olive)
+                << c.word << ": olive differs at (" << x << ", " << y << ")";
             if (up.pixel(x, y) == red) words |= QRect(x, y, 1, 1);
         }
     EXPECT_EQ(words.left(), c.firstColumn);
     EXPECT_EQ(words.right(), c.lastColumn);
     EXPECT_EQ(words.top(), 12);
     EXPECT_LE(words.bottom(), 32);
-    EXPECT_GT(qGreen(up.pixel(30, 3)), qGreen(pressed.pixel(30, 3))) << "up is light along the top, pressed dark";
-    EXPECT_LT(qGreen(up.pixel(60, 41)), qGreen(pressed.pixel(60, 41))) << "up is dark along the bottom, pressed light";
+    EXPECT_GT(qGreen(up.pixel(30, 3)), qGreen(pressed.pixel(30, 3)))
+        << "up is light along the top, pressed dark";
+    EXPECT_LT(qGreen(up.pixel(60, 41)), qGreen(pressed.pixel(60, 41)))
+        << "up is dark along the bottom, pressed light";
 }
 
 INSTANTIATE_TEST_SUITE_P(PictureSet, ButtonFace,
@@ -298,7 +332,8 @@ TEST_P(Glyph, IsBlackOnTransparentCroppedToItsFigure) {
         for (int x = 0; x < img.width(); ++x) {
             const QRgb p = img.pixel(x, y);
             if (!qAlpha(p)) continue;
-            ASSERT_EQ(p, qRgb(0, 0, 0)) << "glyph " << g << " pixel (" << x << ", " << y << ") is " << rgbText(p);
+            ASSERT_EQ(p, qRgb(0, 0, 0))
+                << "glyph " << g << " pixel (" << x << ", " << y << ") is " << rgbText(p);
             column[size_t(x)] = row[size_t(y)] = true;
         }
     // Only the twisted flax keeps one transparent column on its right.
@@ -312,7 +347,9 @@ TEST_P(Glyph, IsBlackOnTransparentCroppedToItsFigure) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureSet, Glyph, ::testing::Values(0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 23, 25, 28, 29, 30, 31, 33, 37, 39));
+INSTANTIATE_TEST_SUITE_P(PictureSet, Glyph,
+                         ::testing::Values(0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16,
+                                           17, 18, 19, 20, 21, 23, 25, 28, 29, 30, 31, 33, 37, 39));
 
 // White inside a figure is transparent: the stripes of the stool and the
 // placenta, the gap inside the pool.
@@ -330,7 +367,8 @@ TEST(PictureSet, InnerDetailsOfGlyphsAreTransparent) {
             int first = -1, last = -1;
             for (int x = 0; x < img.width(); ++x)
                 if (qAlpha(img.pixel(x, y))) last = x, first = first < 0 ? x : first;
-            for (int x = first + 1; x < last; ++x) n += qAlpha(img.pixel(x, y)) == 0;
+            for (int x = first + 1; x < last; ++x)
+                n += qAlpha(img.pixel(x, y)) == 0;
         }
         return n;
     };
@@ -360,10 +398,12 @@ TEST(PictureSet, BackgroundTileIsADarkEdgedOliveStone) {
     auto meanGreen = [&](QRect area) {
         double s = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) s += qGreen(tile.pixel(x, y));
+            for (int x = area.left(); x <= area.right(); ++x)
+                s += qGreen(tile.pixel(x, y));
         return s / (area.width() * area.height());
     };
-    EXPECT_LT(meanGreen(QRect(0, 0, 149, 2)), meanGreen(QRect(0, 70, 149, 20))) << "darker towards the edges";
+    EXPECT_LT(meanGreen(QRect(0, 0, 149, 2)), meanGreen(QRect(0, 70, 149, 20)))
+        << "darker towards the edges";
 }
 
 struct PanelCase {
@@ -383,13 +423,14 @@ TEST_P(Panel, HasALitBorderAroundItsField) {
         << GetParam().file << ": the left border is lighter than the right one";
 }
 
-INSTANTIATE_TEST_SUITE_P(PictureSet, Panel,
-                         ::testing::Values(PanelCase{"panel-backdrop.bmp", qRgb(128, 128, 0)},
-                                           PanelCase{"panel-buttons.bmp", qRgb(128, 128, 0)},
-                                           PanelCase{"panel-strip.bmp", qRgb(0, 128, 0)}),
-                         [](const auto& info) {
-                             return QString::fromLatin1(info.param.file).mid(6).chopped(4).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    PictureSet, Panel,
+    ::testing::Values(PanelCase{"panel-backdrop.bmp", qRgb(128, 128, 0)},
+                      PanelCase{"panel-buttons.bmp", qRgb(128, 128, 0)},
+                      PanelCase{"panel-strip.bmp", qRgb(0, 128, 0)}),
+    [](const auto& info) {
+        return QString::fromLatin1(info.param.file).mid(6).chopped(4).toStdString();
+    });
 
 TEST(PictureSet, TitleBannerCarriesRedLettering) {
     const QImage img = decode(readAsset(QStringLiteral("title-banner.bmp")));

@@ -24,7 +24,9 @@ class QtWindow : public ::testing::Test {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    QPoint centreOf(const char* control) { return program.control(control).rectInWindow().center(); }
+    QPoint centreOf(const char* control) {
+        return program.control(control).rectInWindow().center();
+    }
 };
 
 TEST_F(QtWindow, IsAFixedSizeWindowWithACloseBoxOnly) {
@@ -51,7 +53,8 @@ TEST_F(QtWindow, ClicksThroughTheWindowWriteANameAndTheWindowShowsIt) {
     }
     EXPECT_TRUE(program.control("Image3", 0).visible);
     EXPECT_TRUE(program.control("Image3", 1).visible);
-    EXPECT_TRUE(samePixels(window.grab().toImage(), toolkit::renderForm(program.form()), "window after two letters"));
+    EXPECT_TRUE(samePixels(window.grab().toImage(), toolkit::renderForm(program.form()),
+                           "window after two letters"));
 }
 
 TEST_F(QtWindow, ADoubleClickOnAKeyWritesTwoLetters) {
@@ -66,8 +69,10 @@ TEST_F(QtWindow, KeysAndButtonsCarryAccessibleNames) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&window);
     ASSERT_NE(iface, nullptr);
     QStringList names;
-    for (int i = 0; i < iface->childCount(); ++i) names << iface->child(i)->text(QAccessible::Name);
-    for (char c = 'A'; c <= 'Z'; ++c) EXPECT_TRUE(names.contains(QString(QChar(c)))) << "key " << c;
+    for (int i = 0; i < iface->childCount(); ++i)
+        names << iface->child(i)->text(QAccessible::Name);
+    for (char c = 'A'; c <= 'Z'; ++c)
+        EXPECT_TRUE(names.contains(QString(QChar(c)))) << "key " << c;
     EXPECT_TRUE(names.contains(QStringLiteral("Save")));
     EXPECT_TRUE(names.contains(QStringLiteral("Clear")));
     // A key found by its name is the control that writes that letter.
@@ -76,7 +81,8 @@ TEST_F(QtWindow, KeysAndButtonsCarryAccessibleNames) {
             const QPoint p = window.mapFromGlobal(iface->child(i)->rect().center());
             QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
         }
-    EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 29).picture) << "T writes the bread loaf";
+    EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 29).picture)
+        << "T writes the bread loaf";
 }
 
 } // namespace

@@ -16,7 +16,7 @@ constexpr QRgb kOlive = qRgb(128, 128, 0);
 
 struct Placed {
     const char* name;
-    int index; // -1 for plain controls
+    int index;    // -1 for plain controls
     QRect window; // pixels in the client area
 };
 
@@ -36,35 +36,43 @@ TEST_P(Geometry, ControlLiesWhereTheLayoutPutsIt) {
 
 std::vector<Placed> placements() {
     std::vector<Placed> v = {
-        {"Frame1", -1, {42, 201, 511, 169}},  {"Frame2", -1, {11, 111, 568, 57}},
-        {"Frame3", -1, {179, 418, 241, 85}},  {"Image31", -1, {13, 8, 566, 57}},
-        {"Image36", -1, {4, 101, 583, 77}},   {"Image30", -1, {28, 187, 536, 205}},
+        {"Frame1", -1, {42, 201, 511, 169}},   {"Frame2", -1, {11, 111, 568, 57}},
+        {"Frame3", -1, {179, 418, 241, 85}},   {"Image31", -1, {13, 8, 566, 57}},
+        {"Image36", -1, {4, 101, 583, 77}},    {"Image30", -1, {28, 187, 536, 205}},
         {"Image37", -1, {166, 408, 263, 107}}, {"Image32", -1, {187, 442, 104, 45}},
         {"Image33", -1, {307, 442, 104, 45}},
     };
-    const char* keys[] = {"Image2", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10",
-                          "Image11", "Image12", "Image13", "Image14", "Image15", "Image16", "Image17",
-                          "Image18", "Image19", "Image20", "Image21", "Image22", "Image23", "Image24",
-                          "Image25", "Image26", "Image27", "Image28", "Image29"};
-    const QPoint keyAt[] = {{42, 200},  {98, 201},  {154, 201}, {210, 201}, {266, 200}, {322, 201}, {377, 201},
-                            {434, 201}, {491, 200}, {42, 257},  {99, 258},  {154, 257}, {210, 257}, {266, 257},
-                            {322, 257}, {378, 257}, {434, 257}, {490, 257}, {70, 314},  {126, 314}, {182, 314},
-                            {238, 314}, {294, 314}, {350, 314}, {406, 314}, {462, 314}};
-    for (int k = 0; k < 26; ++k) v.push_back({keys[k], -1, QRect(keyAt[k], QSize(60, 60))});
-    const QPoint slotAt[] = {{19, 119},  {83, 119},  {131, 119}, {187, 119}, {243, 119}, {299, 119},
-                             {355, 119}, {411, 119}, {467, 119}, {524, 120}, {579, 119}, {635, 119}};
-    for (int i = 0; i < 12; ++i) v.push_back({"Image3", i, QRect(slotAt[i], QSize(38, 38))});
+    const char* keys[] = {"Image2",  "Image5",  "Image6",  "Image7",  "Image8",  "Image9",
+                          "Image10", "Image11", "Image12", "Image13", "Image14", "Image15",
+                          "Image16", "Image17", "Image18", "Image19", "Image20", "Image21",
+                          "Image22", "Image23", "Image24", "Image25", "Image26", "Image27",
+                          "Image28", "Image29"};
+    const QPoint keyAt[] = {{42, 200},  {98, 201},  {154, 201}, {210, 201}, {266, 200}, {322, 201},
+                            {377, 201}, {434, 201}, {491, 200}, {42, 257},  {99, 258},  {154, 257},
+                            {210, 257}, {266, 257}, {322, 257}, {378, 257}, {434, 257}, {490, 257},
+                            {70, 314},  {126, 314}, {182, 314}, {238, 314}, {294, 314}, {350, 314},
+                            {406, 314}, {462, 314}};
+    for (int k = 0; k < 26; ++k)
+        v.push_back({keys[k], -1, QRect(keyAt[k], QSize(60, 60))});
+    const QPoint slotAt[] = {{19, 119},  {83, 119},  {131, 119}, {187, 119},
+                             {243, 119}, {299, 119}, {355, 119}, {411, 119},
+                             {467, 119}, {524, 120}, {579, 119}, {635, 119}};
+    for (int i = 0; i < 12; ++i)
+        v.push_back({"Image3", i, QRect(slotAt[i], QSize(38, 38))});
     return v;
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, Geometry, ::testing::ValuesIn(placements()), [](const auto& info) {
-    return std::string(info.param.name) + (info.param.index >= 0 ? "_" + std::to_string(info.param.index) : "");
+    return std::string(info.param.name) +
+           (info.param.index >= 0 ? "_" + std::to_string(info.param.index) : "");
 });
 
 class Window : public ::testing::Test {
   protected:
     ProgramUnderTest program;
-    QImage shown() { return toolkit::renderForm(program.form()).convertToFormat(QImage::Format_ARGB32); }
+    QImage shown() {
+        return toolkit::renderForm(program.form()).convertToFormat(QImage::Format_ARGB32);
+    }
 };
 
 TEST_F(Window, StartsWithItsStoresHiddenAndTheCanvasWhite) {
@@ -73,8 +81,10 @@ TEST_F(Window, StartsWithItsStoresHiddenAndTheCanvasWhite) {
     EXPECT_TRUE(program.form().centred());
     for (const char* hidden : {"Frame5", "Frame6", "Frame7", "Picture1", "Picture2", "Image35"})
         EXPECT_FALSE(program.control(hidden).visible) << hidden;
-    for (int i = 0; i < 12; ++i) EXPECT_FALSE(program.control("Image3", i).visible) << "slot " << i;
-    for (int i = 0; i < 4; ++i) EXPECT_FALSE(program.control("Image34", i).visible) << "button face " << i;
+    for (int i = 0; i < 12; ++i)
+        EXPECT_FALSE(program.control("Image3", i).visible) << "slot " << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(program.control("Image34", i).visible) << "button face " << i;
     const Control& canvas = program.control("Picture1");
     ASSERT_EQ(canvas.surface.size(), QSize(567, 53));
     QImage white(567, 53, QImage::Format_ARGB32);
@@ -83,12 +93,14 @@ TEST_F(Window, StartsWithItsStoresHiddenAndTheCanvasWhite) {
 }
 
 TEST_F(Window, KeysAndButtonsShareTheirUpFaces) {
-    const char* keys[] = {"Image2", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10", "Image11",
-                          "Image12", "Image13", "Image14", "Image15", "Image16", "Image17", "Image18",
-                          "Image19", "Image20", "Image21", "Image22", "Image23", "Image24", "Image25",
-                          "Image26", "Image27", "Image28", "Image29"};
+    const char* keys[] = {"Image2",  "Image5",  "Image6",  "Image7",  "Image8",  "Image9",
+                          "Image10", "Image11", "Image12", "Image13", "Image14", "Image15",
+                          "Image16", "Image17", "Image18", "Image19", "Image20", "Image21",
+                          "Image22", "Image23", "Image24", "Image25", "Image26", "Image27",
+                          "Image28", "Image29"};
     for (int k = 0; k < 26; ++k)
-        EXPECT_EQ(program.control(keys[k]).picture, program.control("Image1", k).picture) << keys[k];
+        EXPECT_EQ(program.control(keys[k]).picture, program.control("Image1", k).picture)
+            << keys[k];
     EXPECT_EQ(program.control("Image32").picture, program.control("Image34", 2).picture);
     EXPECT_EQ(program.control("Image33").picture, program.control("Image34", 3).picture);
 }
@@ -101,7 +113,8 @@ TEST_F(Window, BackgroundIsTheTileMirroredFromTheTopLeft) {
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 4; ++x)
             ASSERT_EQ(window.pixel(x, y), tile.pixel(x, 160 - y))
-                << "window pixel (" << x << ", " << y << ") should be tile pixel (" << x << ", " << 160 - y << ")";
+                << "window pixel (" << x << ", " << y << ") should be tile pixel (" << x << ", "
+                << 160 - y << ")";
     // The second column of tiles starts at x 149, the second row at y 161.
     EXPECT_EQ(window.pixel(150, 70), tile.pixel(1, 160 - 70));
     EXPECT_EQ(window.pixel(2, 170), tile.pixel(2, 160 - 9));
@@ -111,11 +124,15 @@ TEST_F(Window, NoOliveBackgroundShowsOutsideTheControls) {
     const QImage window = shown();
     std::vector<QRect> covered;
     for (const Control* c : program.form().root().children)
-        if (c->visible && c->kind != toolkit::ControlKind::External) covered.push_back(c->rectInWindow());
+        if (c->visible && c->kind != toolkit::ControlKind::External)
+            covered.push_back(c->rectInWindow());
     for (int y = 0; y < window.height(); ++y)
         for (int x = 0; x < window.width(); ++x) {
-            if (std::any_of(covered.begin(), covered.end(), [&](const QRect& r) { return r.contains(x, y); })) continue;
-            ASSERT_NE(window.pixel(x, y), kOlive) << "olive background at (" << x << ", " << y << ")";
+            if (std::any_of(covered.begin(), covered.end(),
+                            [&](const QRect& r) { return r.contains(x, y); }))
+                continue;
+            ASSERT_NE(window.pixel(x, y), kOlive)
+                << "olive background at (" << x << ", " << y << ")";
         }
 }
 
@@ -123,7 +140,8 @@ TEST_F(Window, KeyCornersShowTheFramesOliveAndButtonsTheirFaces) {
     const QImage window = shown();
     for (const Control* key : program.control("Frame1").children) {
         const QPoint corner = key->rectInWindow().topLeft() + QPoint(2, 2);
-        EXPECT_EQ(window.pixel(corner), kOlive) << key->label() << " corner shows " << rgbText(window.pixel(corner));
+        EXPECT_EQ(window.pixel(corner), kOlive)
+            << key->label() << " corner shows " << rgbText(window.pixel(corner));
     }
     for (const char* button : {"Image32", "Image33"}) {
         const QRect r = program.control(button).rectInWindow();
@@ -143,13 +161,17 @@ TEST_F(Window, SlotsTenAndElevenNeverShow) {
 TEST_F(Window, WideGlyphInSlotOneOverlapsSlotTwo) {
     Control& one = program.control("Image3", 1);
     toolkit::setPicture(one, program.control("Image4", 0).picture); // 52 pixels wide
-    EXPECT_EQ(one.rectInWindow(), QRect(83, 119, 52, 43)) << "the slot takes the glyph's size at its place";
-    EXPECT_EQ(one.rectInWindow().intersected(program.control("Image3", 2).rectInWindow()).width(), 4);
+    EXPECT_EQ(one.rectInWindow(), QRect(83, 119, 52, 43))
+        << "the slot takes the glyph's size at its place";
+    EXPECT_EQ(one.rectInWindow().intersected(program.control("Image3", 2).rectInWindow()).width(),
+              4);
 }
 
 // --- Hit testing ------------------------------------------------------------
 
-const Control& at(ProgramUnderTest& p, QPoint point) { return toolkit::controlAt(p.form(), point); }
+const Control& at(ProgramUnderTest& p, QPoint point) {
+    return toolkit::controlAt(p.form(), point);
+}
 
 TEST_F(Window, ATransparentKeyCornerCountsAsTheKey) {
     EXPECT_EQ(at(program, {99, 202}).name, "Image5") << "top-left corner of B, transparent";
@@ -163,7 +185,9 @@ TEST_F(Window, EachOverlapStripGoesToExactlyOneKey) {
     int strips = 0;
     for (size_t i = 0; i < keys.size(); ++i)
         for (size_t j = i + 1; j < keys.size(); ++j) {
-            const QRect overlap = keys[i]->rectInWindow().intersected(keys[j]->rectInWindow())
+            const QRect overlap = keys[i]
+                                      ->rectInWindow()
+                                      .intersected(keys[j]->rectInWindow())
                                       .intersected(program.control("Frame1").rectInWindow());
             if (overlap.isEmpty()) continue;
             ++strips;
@@ -172,8 +196,9 @@ TEST_F(Window, EachOverlapStripGoesToExactlyOneKey) {
                 const Control* front = nullptr;
                 for (const Control* k : keys)
                     if (k->rectInWindow().contains(p)) front = k;
-                EXPECT_EQ(&at(program, p), front) << "point (" << p.x() << ", " << p.y() << ") in the overlap of "
-                                                  << keys[i]->label() << " and " << keys[j]->label();
+                EXPECT_EQ(&at(program, p), front)
+                    << "point (" << p.x() << ", " << p.y() << ") in the overlap of "
+                    << keys[i]->label() << " and " << keys[j]->label();
                 EXPECT_TRUE(front == keys[j] || front->rectInWindow().contains(p));
             }
         }
@@ -185,7 +210,8 @@ TEST_F(Window, TheStripBelowTheKeyFrameDoesNotReachAKey) {
     for (int y = 370; y <= 373; ++y)
         for (int x : {100, 300, 500}) {
             const Control& hit = at(program, {x, y});
-            EXPECT_EQ(hit.name, "Image30") << "point (" << x << ", " << y << ") hits " << hit.label();
+            EXPECT_EQ(hit.name, "Image30")
+                << "point (" << x << ", " << y << ") hits " << hit.label();
         }
 }
 

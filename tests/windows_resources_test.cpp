@@ -10,7 +10,8 @@ namespace {
 
 QByteArray utf16(const char* text) {
     QByteArray out;
-    for (const char* p = text; *p; ++p) out.append(*p).append('\0');
+    for (const char* p = text; *p; ++p)
+        out.append(*p).append('\0');
     return out;
 }
 
@@ -25,7 +26,8 @@ QString versionString(const QByteArray& res, const char* key) {
     qsizetype at = res.indexOf(k);
     if (at < 0) return QStringLiteral("<no key %1>").arg(QLatin1String(key));
     at += k.size();
-    while (at < res.size() && res[at] == '\0') ++at; // padding to a 4-byte boundary
+    while (at < res.size() && res[at] == '\0')
+        ++at; // padding to a 4-byte boundary
     QString value;
     for (; at + 1 < res.size() && (res[at] || res[at + 1]); at += 2)
         value += QChar(uint8_t(res[at]) | uint8_t(res[at + 1]) << 8);
@@ -39,8 +41,10 @@ TEST(WindowsResources, VersionRecordNamesTheProgram) {
         const char* key;
         const char* value;
     };
-    for (const Entry& e : {Entry{"ProductName", "Cartouchery"}, {"InternalName", "Cartouchery"},
-                           {"OriginalFilename", "Cartouchery.exe"}, {"FileVersion", "1.00"},
+    for (const Entry& e : {Entry{"ProductName", "Cartouchery"},
+                           {"InternalName", "Cartouchery"},
+                           {"OriginalFilename", "Cartouchery.exe"},
+                           {"FileVersion", "1.00"},
                            {"ProductVersion", "1.00"}})
         EXPECT_EQ(versionString(res, e.key), QString::fromLatin1(e.value)) << e.key;
     EXPECT_GE(res.indexOf(utf16("040904B0")), 0) << "a U.S. English string table";
@@ -53,7 +57,8 @@ TEST(WindowsResources, FixedVersionIsOnePointZero) {
     ASSERT_GE(at, 0) << "no fixed file information";
     auto dword = [&](qsizetype offset) {
         uint32_t v = 0;
-        for (int i = 3; i >= 0; --i) v = v << 8 | uint8_t(res[at + offset + i]);
+        for (int i = 3; i >= 0; --i)
+            v = v << 8 | uint8_t(res[at + offset + i]);
         return v;
     };
     EXPECT_EQ(dword(8), 0x00010000u) << "file version 1.0";

@@ -51,8 +51,8 @@ struct Control {
     std::string label() const;
 
     QRect rectInContainer() const; // pixels
-    QRect drawableArea() const;     // pixels, in the control's own coordinates
-    QRect rectInWindow() const;     // pixels, in the window's client area
+    QRect drawableArea() const;    // pixels, in the control's own coordinates
+    QRect rectInWindow() const;    // pixels, in the window's client area
 };
 
 } // namespace toolkit

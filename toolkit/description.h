@@ -11,14 +11,22 @@
 
 namespace toolkit {
 
-enum class ControlKind : uint8_t { PictureBox = 0, Frame = 3, Form = 13, Image = 24, External = 255 };
+enum class ControlKind : uint8_t {
+    PictureBox = 0,
+    Frame = 3,
+    Form = 13,
+    Image = 24,
+    External = 255
+};
 
 const char* kindName(ControlKind kind);
 
 // Bit 31 set: the low byte numbers a system colour; clear: 0x00BBGGRR.
 struct Colour {
     uint32_t raw = 0;
-    static Colour rgb(uint8_t r, uint8_t g, uint8_t b) { return {uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16}; }
+    static Colour rgb(uint8_t r, uint8_t g, uint8_t b) {
+        return {uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16};
+    }
     static Colour system(uint8_t n) { return {0x80000000u | n}; }
     bool isSystem() const { return raw & 0x80000000u; }
     uint8_t red() const { return uint8_t(raw); }

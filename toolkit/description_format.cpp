@@ -7,16 +7,16 @@ using E = Encoding;
 using F = Field;
 
 constexpr Property kForm[] = {
-    {0x01, E::Text, F::Caption},        {0x03, E::Colour, F::BackColour},
-    {0x19, E::Scale, F::Scale},         {0x22, E::Small, F::BorderStyle},
-    {0x23, E::Picture, F::Picture},     {0x24, E::Text, F::LinkTopic},
-    {0x26, E::Flag, F::MaxButton},      {0x27, E::Flag, F::MinButton},
+    {0x01, E::Text, F::Caption},          {0x03, E::Colour, F::BackColour},
+    {0x19, E::Scale, F::Scale},           {0x22, E::Small, F::BorderStyle},
+    {0x23, E::Picture, F::Picture},       {0x24, E::Text, F::LinkTopic},
+    {0x26, E::Flag, F::MaxButton},        {0x27, E::Flag, F::MinButton},
     {0x35, E::ClientArea, F::ClientArea}, {0x46, E::Small, F::StartUpPosition},
 };
 constexpr Property kFrame[] = {
-    {0x01, E::Text, F::Caption},      {0x03, E::Colour, F::BackColour},
-    {0x04, E::Colour, F::TextColour}, {0x05, E::Position, F::Position},
-    {0x0A, E::Flag, F::Visible},      {0x12, E::Number, F::TabIndex},
+    {0x01, E::Text, F::Caption},        {0x03, E::Colour, F::BackColour},
+    {0x04, E::Colour, F::TextColour},   {0x05, E::Position, F::Position},
+    {0x0A, E::Flag, F::Visible},        {0x12, E::Number, F::TabIndex},
     {0x1D, E::Small, F::UnusedSetting}, {0x22, E::Small, F::BorderStyle},
 };
 constexpr Property kPictureBox[] = {
@@ -35,11 +35,16 @@ constexpr Property kImage[] = {
 
 std::span<const Property> propertiesOf(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Form: return kForm;
-    case ControlKind::Frame: return kFrame;
-    case ControlKind::PictureBox: return kPictureBox;
-    case ControlKind::Image: return kImage;
-    case ControlKind::External: return {};
+    case ControlKind::Form:
+        return kForm;
+    case ControlKind::Frame:
+        return kFrame;
+    case ControlKind::PictureBox:
+        return kPictureBox;
+    case ControlKind::Image:
+        return kImage;
+    case ControlKind::External:
+        return {};
     }
     return {};
 }
@@ -54,17 +59,23 @@ namespace toolkit {
 
 const char* kindName(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Form: return "window";
-    case ControlKind::Frame: return "frame";
-    case ControlKind::PictureBox: return "picture box";
-    case ControlKind::Image: return "image";
-    case ControlKind::External: return "external control";
+    case ControlKind::Form:
+        return "window";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::PictureBox:
+        return "picture box";
+    case ControlKind::Image:
+        return "image";
+    case ControlKind::External:
+        return "external control";
     }
     return "unknown";
 }
 
 bool ControlRecord::operator==(const ControlRecord& o) const {
-    const bool samePicture = (!picture && !o.picture) || (picture && o.picture && *picture == *o.picture);
+    const bool samePicture =
+        (!picture && !o.picture) || (picture && o.picture && *picture == *o.picture);
     return samePicture && number == o.number && name == o.name && index == o.index &&
            kind == o.kind && caption == o.caption && linkTopic == o.linkTopic &&
            backColour == o.backColour && textColour == o.textColour && position == o.position &&

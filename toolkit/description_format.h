@@ -22,9 +22,24 @@ enum class Structure : uint8_t { ChildrenFollow = 1, ChildrenEnd = 2, SiblingFol
 enum class Encoding { Text, Colour, Flag, Small, Number, Position, ClientArea, Scale, Picture };
 
 enum class Field {
-    Caption, LinkTopic, BackColour, TextColour, Position, ClientArea, Scale, Visible, Stretch,
-    MaxButton, MinButton, UnusedFlag, TabIndex, BorderStyle, StartUpPosition, UnusedSetting,
-    Picture, ArrayIndex,
+    Caption,
+    LinkTopic,
+    BackColour,
+    TextColour,
+    Position,
+    ClientArea,
+    Scale,
+    Visible,
+    Stretch,
+    MaxButton,
+    MinButton,
+    UnusedFlag,
+    TabIndex,
+    BorderStyle,
+    StartUpPosition,
+    UnusedSetting,
+    Picture,
+    ArrayIndex,
 };
 
 struct Property {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
 #include <type_traits>
+#include <unordered_map>
 
 namespace toolkit {
 
@@ -54,7 +54,8 @@ class Reader {
     uint32_t u32(const char* what) {
         need(4, what);
         uint32_t v = 0;
-        for (int i = 3; i >= 0; --i) v = v << 8 | bytes_[pos + size_t(i)];
+        for (int i = 3; i >= 0; --i)
+            v = v << 8 | bytes_[pos + size_t(i)];
         pos += 4;
         return v;
     }
@@ -67,7 +68,8 @@ class Reader {
     void expect(std::span<const uint8_t> want, const char* what) {
         const size_t at = pos;
         auto got = take(want.size(), what);
-        if (!std::equal(got.begin(), got.end(), want.begin())) failAt(at, std::string("expected ") + what);
+        if (!std::equal(got.begin(), got.end(), want.begin()))
+            failAt(at, std::string("expected ") + what);
     }
     std::string text(const char* what) {
         const uint16_t n = u16(what);
@@ -86,7 +88,8 @@ class Reader {
             failAt(sizeAt, "picture block length " + std::to_string(blockLength) +
                                " does not match picture size " + std::to_string(size) + " + 8");
         auto data = take(size, "picture data");
-        auto& shared = pictures_[std::string_view(reinterpret_cast<const char*>(data.data()), data.size())];
+        auto& shared =
+            pictures_[std::string_view(reinterpret_cast<const char*>(data.data()), data.size())];
         if (!shared) shared = std::make_shared<const Bytes>(data.begin(), data.end());
         return shared;
     }
@@ -108,11 +111,13 @@ class Reader {
             return u16("number");
         } else if constexpr (std::is_same_v<T, Position>) {
             Position p;
-            for (int16_t* n : {&p.left, &p.top, &p.width, &p.height}) *n = int16_t(u16("position"));
+            for (int16_t* n : {&p.left, &p.top, &p.width, &p.height})
+                *n = int16_t(u16("position"));
             return p;
         } else if constexpr (std::is_same_v<T, ClientArea>) {
             ClientArea c;
-            for (int32_t* n : {&c.left, &c.top, &c.width, &c.height}) *n = int32_t(u32("client area"));
+            for (int32_t* n : {&c.left, &c.top, &c.width, &c.height})
+                *n = int32_t(u32("client area"));
             return c;
         } else if constexpr (std::is_same_v<T, ScaleField>) {
             const size_t at = pos;
@@ -146,7 +151,8 @@ class Reader {
                     member = value<typename M::value_type>(p->encoding);
                 }
             });
-            if (pos > end - 1) failAt(at, "property " + hex(code) + " runs past the end of " + r.name);
+            if (pos > end - 1)
+                failAt(at, "property " + hex(code) + " runs past the end of " + r.name);
         }
     }
 
@@ -155,12 +161,15 @@ class Reader {
         e.className = text("external class name");
         expect(kExternalTag, "external control tag 2D 4C 42 09 00");
         const uint32_t n = u32("saved settings length");
-        if (n > end - pos) fail("saved settings length " + std::to_string(n) + " runs past the record");
+        if (n > end - pos)
+            fail("saved settings length " + std::to_string(n) + " runs past the record");
         auto settings = take(n, "saved settings");
         e.savedSettings.assign(settings.begin(), settings.end());
-        for (auto [code, target] : {std::pair{kExternalLeft, &e.designLeft}, {kExternalTop, &e.designTop}}) {
+        for (auto [code, target] :
+             {std::pair{kExternalLeft, &e.designLeft}, {kExternalTop, &e.designTop}}) {
             const size_t at = pos;
-            if (u8("external property code") != code) failAt(at, "expected property code " + hex(code));
+            if (u8("external property code") != code)
+                failAt(at, "expected property code " + hex(code));
             *target = int32_t(u32("external position"));
         }
         return e;
@@ -183,12 +192,15 @@ class Reader {
         r.name = text("control name");
         const size_t kindAt = pos;
         const uint8_t kind = u8("control kind");
-        if (!isKnownKind(kind)) failAt(kindAt, "unknown control kind " + std::to_string(kind) + " of " + r.name);
+        if (!isKnownKind(kind))
+            failAt(kindAt, "unknown control kind " + std::to_string(kind) + " of " + r.name);
         r.kind = ControlKind(kind);
         if (pos > end - 1) failAt(start, "record of " + r.name + " is shorter than its header");
         const auto headerIndex = r.index;
-        if (r.kind == ControlKind::External) r.external = external(end);
-        else properties(r, end);
+        if (r.kind == ControlKind::External)
+            r.external = external(end);
+        else
+            properties(r, end);
         if (r.index != headerIndex)
             failAt(start, "array index property of " + r.name + " differs from its record header");
         if (pos != end - 1) fail("expected end byte FF of " + r.name);
@@ -211,7 +223,8 @@ class Reader {
 
 uint8_t highestNumber(const ControlRecord& r) {
     uint8_t n = r.number;
-    for (const ControlRecord& c : r.children) n = std::max(n, highestNumber(c));
+    for (const ControlRecord& c : r.children)
+        n = std::max(n, highestNumber(c));
     return n;
 }
 
@@ -256,7 +269,8 @@ Description readDescription(std::span<const uint8_t> bytes) {
         afterChildrenEnd = s == Structure::ChildrenEnd;
         if (s == Structure::ChildrenFollow) {
             if (!canContain(last->kind))
-                in.failAt(at, std::string("a ") + kindName(last->kind) + " cannot hold controls (" + last->name + ")");
+                in.failAt(at, std::string("a ") + kindName(last->kind) + " cannot hold controls (" +
+                                  last->name + ")");
             open.push_back(last);
         } else if (s == Structure::ChildrenEnd) {
             if (open.empty()) in.failAt(at, "children end where no container is open");
@@ -272,10 +286,11 @@ Description readDescription(std::span<const uint8_t> bytes) {
         open.back()->children.push_back(in.record());
         last = &open.back()->children.back();
     }
-    if (in.left() != 0) in.fail(std::to_string(in.left()) + " bytes after the end of the description");
+    if (in.left() != 0)
+        in.fail(std::to_string(in.left()) + " bytes after the end of the description");
     if (highestNumber(d.form) != highest)
-        in.failAt(4, "highest control number " + std::to_string(highest) + " but records use up to " +
-                         std::to_string(highestNumber(d.form)));
+        in.failAt(4, "highest control number " + std::to_string(highest) +
+                         " but records use up to " + std::to_string(highestNumber(d.form)));
     return d;
 }
 

@@ -24,7 +24,8 @@ class Writer {
         u8(0);
     }
     void patch32(size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) out[at + size_t(i)] = uint8_t(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            out[at + size_t(i)] = uint8_t(v >> (8 * i));
     }
 
     template <class T> void value(Encoding e, const T& v) {
@@ -39,9 +40,11 @@ class Writer {
         } else if constexpr (std::is_same_v<T, uint16_t>) {
             u16(v);
         } else if constexpr (std::is_same_v<T, Position>) {
-            for (int16_t n : {v.left, v.top, v.width, v.height}) u16(uint16_t(n));
+            for (int16_t n : {v.left, v.top, v.width, v.height})
+                u16(uint16_t(n));
         } else if constexpr (std::is_same_v<T, ClientArea>) {
-            for (int32_t n : {v.left, v.top, v.width, v.height}) u32(uint32_t(n));
+            for (int32_t n : {v.left, v.top, v.width, v.height})
+                u32(uint32_t(n));
         } else if constexpr (std::is_same_v<T, ScaleField>) {
             u16(uint16_t(v.unit)), u16(v.flags);
         }
@@ -85,7 +88,8 @@ class Writer {
         text(r.name);
         u8(uint8_t(r.kind));
         if (r.kind == ControlKind::External) {
-            if (!r.external) throw std::invalid_argument(r.name + ": external control without settings");
+            if (!r.external)
+                throw std::invalid_argument(r.name + ": external control without settings");
             external(*r.external);
         } else {
             properties(r);
@@ -99,7 +103,8 @@ class Writer {
 
 uint8_t highestNumber(const ControlRecord& r) {
     uint8_t n = r.number;
-    for (const ControlRecord& c : r.children) n = std::max(n, highestNumber(c));
+    for (const ControlRecord& c : r.children)
+        n = std::max(n, highestNumber(c));
     return n;
 }
 

@@ -19,7 +19,8 @@ Control* hit(Control& container, QPoint point) {
     }
     for (auto it = container.children.rbegin(); it != container.children.rend(); ++it) {
         Control& c = **it;
-        if (c.visible && c.kind == ControlKind::Image && c.rectInContainer().contains(point)) return &c;
+        if (c.visible && c.kind == ControlKind::Image && c.rectInContainer().contains(point))
+            return &c;
     }
     return nullptr;
 }
@@ -54,7 +55,8 @@ void EventRouter::release(QPoint point, Qt::MouseButton button) {
     if (it == handlers_.end()) return;
     const Handlers h = it->second; // a handler may rebind; keep this run's copy
     if (h.release) h.release();
-    if (button == Qt::LeftButton && !held_ && h.click && &controlAt(form_, point) == target) h.click();
+    if (button == Qt::LeftButton && !held_ && h.click && &controlAt(form_, point) == target)
+        h.click();
 }
 
 } // namespace toolkit

@@ -47,8 +47,9 @@ class FormBuilder {
                                 img.format() == QImage::Format_ARGB32 ||
                                 img.format() == QImage::Format_RGB32;
             if (!direct)
-                img = img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                : QImage::Format_RGB32);
+                img =
+                    img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32);
             p = std::make_shared<const QImage>(std::move(img));
         }
         return p;
@@ -74,7 +75,8 @@ class FormBuilder {
         if (r.clientArea) c->width = r.clientArea->width, c->height = r.clientArea->height;
         c->visible = r.visible.value_or(true);
         c->stretch = r.stretch.value_or(false);
-        const bool container_kind = r.kind == ControlKind::Frame || r.kind == ControlKind::PictureBox;
+        const bool container_kind =
+            r.kind == ControlKind::Frame || r.kind == ControlKind::PictureBox;
         c->bordered = container_kind && r.borderStyle.value_or(1) != 0;
         if (r.backColour && !r.backColour->isSystem())
             c->backColour = qRgb(r.backColour->red(), r.backColour->green(), r.backColour->blue());
@@ -92,7 +94,8 @@ class FormBuilder {
             c->surface = QImage(c->drawableArea().size(), QImage::Format_ARGB32_Premultiplied);
             c->surface.fill(c->backColour);
         }
-        for (const ControlRecord& child : r.children) add(child, c);
+        for (const ControlRecord& child : r.children)
+            add(child, c);
         return c;
     }
 };
@@ -113,7 +116,8 @@ Control& Form::control(const std::string& name) {
 Control& Form::control(const std::string& name, int index) {
     auto it = byName_.find({name, index});
     if (it == byName_.end())
-        throw std::out_of_range("no control " + name + "(" + std::to_string(index) + ") in the window");
+        throw std::out_of_range("no control " + name + "(" + std::to_string(index) +
+                                ") in the window");
     return *it->second;
 }
 

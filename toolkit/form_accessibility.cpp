@@ -10,18 +10,22 @@ namespace {
 
 class ControlAccessible : public QAccessibleInterface {
   public:
-    ControlAccessible(FormWindow* window, const Control* control) : window_(window), control_(control) {}
+    ControlAccessible(FormWindow* window, const Control* control)
+        : window_(window), control_(control) {}
 
     bool isValid() const override { return !window_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(window_); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(window_);
+    }
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QString::fromStdString(control_->accessibleName) : QString();
+        return t == QAccessible::Name ? QString::fromStdString(control_->accessibleName)
+                                      : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {

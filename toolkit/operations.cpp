@@ -48,8 +48,9 @@ void savePicture(const Picture& picture, const QString& path) {
     if (!file.open(QIODevice::WriteOnly)) throw SaveError(file.errorString());
     if (!picture->convertToFormat(QImage::Format_RGB32).save(&file, "BMP")) {
         file.cancelWriting();
-        throw SaveError(file.errorString().isEmpty() ? QStringLiteral("the bitmap could not be written")
-                                                     : file.errorString());
+        throw SaveError(file.errorString().isEmpty()
+                            ? QStringLiteral("the bitmap could not be written")
+                            : file.errorString());
     }
     if (!file.commit()) throw SaveError(file.errorString());
 }

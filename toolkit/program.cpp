@@ -30,8 +30,9 @@ int run(int argc, char** argv, const Project& project) {
             project, [] { return std::make_unique<QtCommonDialog>(); },
             std::make_unique<QtMessageSink>());
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QApplication::applicationName(),
-                              QStringLiteral("The window cannot be built:\n%1").arg(QString::fromUtf8(e.what())));
+        QMessageBox::critical(
+            nullptr, QApplication::applicationName(),
+            QStringLiteral("The window cannot be built:\n%1").arg(QString::fromUtf8(e.what())));
         return 1;
     }
     FormWindow window(session->form(), session->events());

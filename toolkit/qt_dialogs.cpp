@@ -23,8 +23,8 @@ QString qtFilter(const QString& filter) {
 
 bool QtCommonDialog::showSave() {
     // The dialog asks before it replaces an existing file.
-    const QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString(), qtFilter(filter));
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                        QString(), qtFilter(filter));
     if (chosen.isEmpty()) return false;
     fileName = chosen;
     return true;

@@ -5,7 +5,8 @@ namespace {
 
 const QImage& stretchedPicture(const Control& image, QSize size) {
     if (image.stretchedFrom != image.picture || image.stretched.size() != size) {
-        image.stretched = image.picture->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.stretched =
+            image.picture->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image.stretchedFrom = image.picture;
     }
     return image.stretched;
@@ -14,13 +15,16 @@ const QImage& stretchedPicture(const Control& image, QSize size) {
 void drawImage(QPainter& p, const Control& image) {
     if (!image.visible || !image.picture) return;
     const QRect r = image.rectInContainer();
-    if (image.stretch) p.drawImage(r.topLeft(), stretchedPicture(image, r.size()));
-    else p.drawImage(r.topLeft(), *image.picture);
+    if (image.stretch)
+        p.drawImage(r.topLeft(), stretchedPicture(image, r.size()));
+    else
+        p.drawImage(r.topLeft(), *image.picture);
 }
 
 // A sunken 3-D edge, two pixels on each side.
 void drawSunkenEdge(QPainter& p, QRect r) {
-    const QColor shadow(160, 160, 160), dark(105, 105, 105), light(227, 227, 227), white(255, 255, 255);
+    const QColor shadow(160, 160, 160), dark(105, 105, 105), light(227, 227, 227),
+        white(255, 255, 255);
     auto frame = [&](QRect f, const QColor& topLeft, const QColor& bottomRight) {
         p.fillRect(f.left(), f.top(), f.width(), 1, topLeft);
         p.fillRect(f.left(), f.top(), 1, f.height(), topLeft);

@@ -12,7 +12,8 @@ QByteArray readAsset(const QString& name) {
 namespace {
 uint32_t le(const QByteArray& b, qsizetype at, int n) {
     uint32_t v = 0;
-    for (int i = n - 1; i >= 0; --i) v = v << 8 | uint8_t(b.at(at + i));
+    for (int i = n - 1; i >= 0; --i)
+        v = v << 8 | uint8_t(b.at(at + i));
     return v;
 }
 } // namespace
@@ -30,7 +31,8 @@ GifFacts gifFacts(const QByteArray& b) {
     for (int i = 0; i < f.tableEntries; ++i, p += 3)
         f.table.push_back(le(b, p + 2, 1) | le(b, p + 1, 1) << 8 | le(b, p, 1) << 16);
     auto skipSubBlocks = [&] {
-        while (p < b.size() && uint8_t(b[p]) != 0) p += uint8_t(b[p]) + 1;
+        while (p < b.size() && uint8_t(b[p]) != 0)
+            p += uint8_t(b[p]) + 1;
         ++p;
     };
     while (p < b.size()) {

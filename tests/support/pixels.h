@@ -12,7 +12,11 @@ namespace testing_support {
 
 inline std::string rgbText(QRgb c) {
     return QStringLiteral("rgb(%1, %2, %3, alpha %4)")
-        .arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)).arg(qAlpha(c)).toStdString();
+        .arg(qRed(c))
+        .arg(qGreen(c))
+        .arg(qBlue(c))
+        .arg(qAlpha(c))
+        .toStdString();
 }
 
 // Compares an image with an expected one and reports the first difference.

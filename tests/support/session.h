@@ -31,7 +31,9 @@ class FakeDialog : public toolkit::CommonDialog {
 class RecordedMessages : public toolkit::MessageSink {
   public:
     std::vector<QString> texts;
-    void warn(const QString& title, const QString& text) override { texts.push_back(title + ": " + text); }
+    void warn(const QString& title, const QString& text) override {
+        texts.push_back(title + ": " + text);
+    }
 };
 
 struct ProgramUnderTest {
@@ -54,7 +56,9 @@ struct ProgramUnderTest {
 
     toolkit::Form& form() { return session->form(); }
     toolkit::Control& control(const std::string& name) { return form().control(name); }
-    toolkit::Control& control(const std::string& name, int index) { return form().control(name, index); }
+    toolkit::Control& control(const std::string& name, int index) {
+        return form().control(name, index);
+    }
 
     // A whole left click in the middle of a control, through the event entry.
     void click(const std::string& name, Qt::MouseButton button = Qt::LeftButton) {

@@ -16,7 +16,8 @@ class ValueNoise {
   public:
     ValueNoise(int cells, uint32_t seed) : n_(cells), values_(size_t(cells) * cells) {
         Noise rng(seed);
-        for (double& v : values_) v = rng.unit();
+        for (double& v : values_)
+            v = rng.unit();
     }
     double at(double u, double v) const { // u, v in [0, 1)
         const double x = u * n_, y = v * n_;
@@ -64,8 +65,10 @@ RgbImage panel(int W, int H, Rgb field, bool speckled, uint32_t seed) {
         const Rgb a{122, 122, 0}, b{134, 134, 6};
         for (Rgb& p : img.px) {
             const uint32_t r = rng.next() % 100;
-            if (r < 7) p = a;
-            else if (r < 13) p = b;
+            if (r < 7)
+                p = a;
+            else if (r < 13)
+                p = b;
         }
     }
     const Rgb light{96, 196, 64}, mid{0, 128, 0}, dark{0, 62, 0};
@@ -81,8 +84,8 @@ RgbImage panel(int W, int H, Rgb field, bool speckled, uint32_t seed) {
             const bool lit = (d == x || d == y) && !(d == W - 1 - x || d == H - 1 - y);
             const double t = d / double(kBorder - 1); // 0 at the outer edge
             const double ridge = 1 - std::abs(t - 0.35) / 0.65;
-            img.at(x, y) = lit ? mix(mid, light, 0.35 + 0.55 * ridge)
-                               : mix(mid, dark, 0.3 + 0.6 * ridge);
+            img.at(x, y) =
+                lit ? mix(mid, light, 0.35 + 0.55 * ridge) : mix(mid, dark, 0.3 + 0.6 * ridge);
         }
     for (int j = -1; j <= 1; ++j)
         for (int i = -2; i <= 2; ++i)
@@ -93,8 +96,7 @@ RgbImage panel(int W, int H, Rgb field, bool speckled, uint32_t seed) {
 RgbImage titleBanner(const Fonts& fonts) {
     constexpr int W = 566, H = 57;
     RgbImage img = panel(W, H, {0, 128, 0}, false, 0);
-    const Mask title =
-        lettering(fonts.serifBold, "THE CARTOUCHERY", W, H, {17, 543, 22, 18, true});
+    const Mask title = lettering(fonts.serifBold, "THE CARTOUCHERY", W, H, {17, 543, 22, 18, true});
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
             if (!title.on(x, y) && title.on(x - 2, y - 2)) img.at(x, y) = {0, 56, 0};
@@ -127,7 +129,8 @@ RgbImage windowIcon(const Fonts& fonts, int size) {
                     near = std::abs(i) + std::abs(j) <= ring && c.on(x + i, y + j);
             if (near) img.at(x, y) = {0, 60, 0};
         }
-    const int paleWidth = std::max(2, int(std::lround(2 * k))), darkWidth = std::max(1, int(std::lround(k)));
+    const int paleWidth = std::max(2, int(std::lround(2 * k))),
+              darkWidth = std::max(1, int(std::lround(k)));
     for (int i = 0; i < size; ++i)
         for (int d = 0; d < std::max(paleWidth, darkWidth); ++d) {
             if (d < paleWidth && i < size - darkWidth) img.at(i, d) = img.at(d, i) = pale;

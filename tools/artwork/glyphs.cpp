@@ -22,7 +22,8 @@ using Grid = std::vector<uint8_t>; // 1 = set
 std::vector<float> distanceTo(const Grid& set, int w, int h) {
     const float inf = std::numeric_limits<float>::max() / 4, diag = 1.41421356f;
     std::vector<float> d(set.size());
-    for (size_t i = 0; i < set.size(); ++i) d[i] = set[i] ? 0.0f : inf;
+    for (size_t i = 0; i < set.size(); ++i)
+        d[i] = set[i] ? 0.0f : inf;
     auto relax = [&](int x, int y, int nx, int ny, float cost) {
         if (nx < 0 || ny < 0 || nx >= w || ny >= h) return;
         float& here = d[size_t(y) * w + x];
@@ -64,8 +65,8 @@ struct Part {
     char32_t cp;
     double x, y, w, h;
     bool mirror = false;
-    double bold = 0;      // widen thin bodies by this many picture pixels
-    bool capTop = false;  // close an outline that is open at the top
+    double bold = 0;     // widen thin bodies by this many picture pixels
+    bool capTop = false; // close an outline that is open at the top
 };
 
 // The sign as black (1), silhouette at kHr resolution, with the border kPad.
@@ -76,17 +77,20 @@ Grid partSilhouette(const OutlineFont& font, const Part& p, int w, int h) {
     if (p.mirror) {
         const int x0 = kPad + int(p.x * kHr), x1 = x0 + int(sx) - 1;
         for (int y = 0; y < h; ++y)
-            for (int a = x0, b = x1; a < b; ++a, --b) std::swap(ink.ref(a, y), ink.ref(b, y));
+            for (int a = x0, b = x1; a < b; ++a, --b)
+                std::swap(ink.ref(a, y), ink.ref(b, y));
     }
     Grid set(ink.v.size());
-    for (size_t i = 0; i < set.size(); ++i) set[i] = ink.v[i] >= 0.5f;
+    for (size_t i = 0; i < set.size(); ++i)
+        set[i] = ink.v[i] >= 0.5f;
     if (p.capTop) {
         const int top = kPad + int(p.y * kHr);
         for (int y = top; y < top + kHr; ++y) {
             int lo = w, hi = -1;
             for (int x = 0; x < w; ++x)
                 if (set[size_t(y) * w + x]) lo = std::min(lo, x), hi = std::max(hi, x);
-            for (int x = lo; x <= hi; ++x) set[size_t(y) * w + x] = 1;
+            for (int x = lo; x <= hi; ++x)
+                set[size_t(y) * w + x] = 1;
         }
     }
 
@@ -105,7 +109,8 @@ Grid partSilhouette(const OutlineFont& font, const Part& p, int w, int h) {
     const float close = 1.5f * kHr; // bridges small gaps in an outline
     const std::vector<float> fromInk = distanceTo(set, w, h);
     Grid walls(set.size());
-    for (size_t i = 0; i < set.size(); ++i) walls[i] = fromInk[i] <= close;
+    for (size_t i = 0; i < set.size(); ++i)
+        walls[i] = fromInk[i] <= close;
     const std::vector<float> fromOutside = distanceTo(floodFromCorner(walls, w, h), w, h);
 
     Grid black(set.size());
@@ -114,7 +119,8 @@ Grid partSilhouette(const OutlineFont& font, const Part& p, int w, int h) {
         black[i] = fromOutside[i] > close && !(set[i] && fromOutside[i] > innerLine);
     if (p.bold > 0) {
         const std::vector<float> d = distanceTo(black, w, h);
-        for (size_t i = 0; i < set.size(); ++i) black[i] = d[i] <= p.bold * kHr;
+        for (size_t i = 0; i < set.size(); ++i)
+            black[i] = d[i] <= p.bold * kHr;
     }
     return black;
 }
@@ -126,7 +132,8 @@ using Pixels = std::vector<uint8_t>; // picture pixels, 1 = black
 // most covered pixel becomes black.
 Pixels cropped(const std::vector<double>& cover, int W, int H) {
     Pixels out(cover.size());
-    for (size_t i = 0; i < out.size(); ++i) out[i] = cover[i] >= 0.5;
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = cover[i] >= 0.5;
     auto ensureEdge = [&](bool row, int at) {
         const int n = row ? W : H;
         int best = 0;
@@ -142,13 +149,13 @@ Pixels cropped(const std::vector<double>& cover, int W, int H) {
     return out;
 }
 
-
 Pixels fromFont(const OutlineFont& font, const std::vector<Part>& parts, int W, int H) {
     const int w = W * kHr + 2 * kPad, h = H * kHr + 2 * kPad;
     Grid black(size_t(w) * h, 0);
     for (const Part& p : parts) {
         const Grid g = partSilhouette(font, p, w, h);
-        for (size_t i = 0; i < g.size(); ++i) black[i] |= g[i];
+        for (size_t i = 0; i < g.size(); ++i)
+            black[i] |= g[i];
     }
     std::vector<double> cover(size_t(W) * H, 0);
     for (int y = 0; y < H; ++y)

@@ -34,12 +34,14 @@ void check(int result, GifFileType* gif, const char* what) {
 std::vector<int> rowOrder(int height, bool interlaced) {
     std::vector<int> rows;
     if (!interlaced) {
-        for (int y = 0; y < height; ++y) rows.push_back(y);
+        for (int y = 0; y < height; ++y)
+            rows.push_back(y);
         return rows;
     }
     const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
     for (int pass = 0; pass < 4; ++pass)
-        for (int y = start[pass]; y < height; y += step[pass]) rows.push_back(y);
+        for (int y = start[pass]; y < height; y += step[pass])
+            rows.push_back(y);
     return rows;
 }
 
@@ -90,7 +92,8 @@ Bytes encodeGif(const IndexedImage& image, const GifOptions& options) {
     EGifSetGifVersion(gif, true);
 
     std::vector<GifColorType> colors;
-    for (const Rgb& c : image.palette) colors.push_back({c.r, c.g, c.b});
+    for (const Rgb& c : image.palette)
+        colors.push_back({c.r, c.g, c.b});
     ColorMapObject* map = GifMakeMapObject(int(colors.size()), colors.data());
     check(EGifPutScreenDesc(gif, image.width, image.height, options.colorResolution, 0, map), gif,
           "screen descriptor");
@@ -102,7 +105,8 @@ Bytes encodeGif(const IndexedImage& image, const GifOptions& options) {
           "image descriptor");
     std::vector<GifPixelType> line(size_t(image.width));
     for (int y : rowOrder(image.height, options.interlaced)) {
-        for (int x = 0; x < image.width; ++x) line[size_t(x)] = image.at(x, y);
+        for (int x = 0; x < image.width; ++x)
+            line[size_t(x)] = image.at(x, y);
         check(EGifPutLine(gif, line.data(), image.width), gif, "image data");
     }
     if (EGifCloseFile(gif, &error) != GIF_OK)
@@ -128,7 +132,8 @@ Bytes encodeBmp8(const IndexedImage& image, int pixelsPerMetre) {
         b.insert(b.end(), {c.b, c.g, c.r, 0});
     }
     for (int y = image.height - 1; y >= 0; --y) {
-        for (int x = 0; x < image.width; ++x) b.push_back(image.at(x, y));
+        for (int x = 0; x < image.width; ++x)
+            b.push_back(image.at(x, y));
         b.insert(b.end(), rowBytes - uint32_t(image.width), 0);
     }
     return b;

@@ -15,9 +15,22 @@ constexpr double kCentre = 30.0, kRadius = 24.0;
 // Entries 0 to 10 are the disc's shading ramp, 11 the letter, 12 to 14 its
 // outline; 15 is the transparent olive.
 constexpr std::array<Rgb, 16> kPalette = {{
-    {2, 46, 2},    {2, 62, 2},    {2, 80, 2},    {2, 98, 2},   {2, 112, 2}, {2, 122, 2},
-    {2, 138, 2},   {2, 154, 2},   {2, 172, 2},   {2, 190, 2},  {2, 210, 2}, kLetterRed,
-    {62, 34, 6},   {96, 52, 10},  {2, 30, 2},    {130, 130, 2},
+    {2, 46, 2},
+    {2, 62, 2},
+    {2, 80, 2},
+    {2, 98, 2},
+    {2, 112, 2},
+    {2, 122, 2},
+    {2, 138, 2},
+    {2, 154, 2},
+    {2, 172, 2},
+    {2, 190, 2},
+    {2, 210, 2},
+    kLetterRed,
+    {62, 34, 6},
+    {96, 52, 10},
+    {2, 30, 2},
+    {130, 130, 2},
 }};
 constexpr uint8_t kRed = 11, kBrown = 13, kDarkBrown = 12, kOutlineGreen = 14, kClear = 15;
 
@@ -43,7 +56,8 @@ Mask letterMask(const OutlineFont& font, char c) {
     font.draw(m, char32_t(c), std::round(originX * 4) / 4, baseline, sx, s);
     // The tail of the Q ends at row 44.
     for (int y = 45; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) m.ref(x, y) = 0;
+        for (int x = 0; x < kSize; ++x)
+            m.ref(x, y) = 0;
     return m;
 }
 
@@ -90,7 +104,8 @@ std::vector<Asset> keyFaces(const Fonts& fonts) {
     const GifOptions options{8, false};
     for (char c = 'A'; c <= 'Z'; ++c) {
         const Mask letter = letterMask(fonts.serifBold, c);
-        out.push_back({std::string("key-up-") + c + ".gif", encodeGif(face(letter, true), options)});
+        out.push_back(
+            {std::string("key-up-") + c + ".gif", encodeGif(face(letter, true), options)});
         out.push_back(
             {std::string("key-pressed-") + c + ".gif", encodeGif(face(letter, false), options)});
     }

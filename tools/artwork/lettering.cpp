@@ -27,8 +27,8 @@ Mask lettering(const OutlineFont& font, const std::string& text, int width, int 
     const double natural = (inkRight - inkLeft) * s;
     const double target = box.right - box.left + 1;
     const double sx = box.spread ? s : s * target / natural;
-    const double gap = box.spread && text.size() > 1 ? (target - natural) / double(text.size() - 1)
-                                                     : 0.0;
+    const double gap =
+        box.spread && text.size() > 1 ? (target - natural) / double(text.size() - 1) : 0.0;
     Mask m(width, height);
     const double baseline = box.capTop + capHeight * s;
     for (size_t i = 0; i < text.size(); ++i) {

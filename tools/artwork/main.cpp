@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
                                    artwork::OutlineFont(ARTWORK_HIEROGLYPHS),
                                    artwork::OutlineFont(ARTWORK_LABELS)};
         const auto pictures = artwork::allPictures(fonts);
-        for (const auto& p : pictures) artwork::writeFile(std::string(argv[1]) + "/" + p.file, p.bytes);
+        for (const auto& p : pictures)
+            artwork::writeFile(std::string(argv[1]) + "/" + p.file, p.bytes);
         const std::string icons = std::string(argv[1]) + "/icons";
         QDir().mkpath(QString::fromStdString(icons));
         for (int size : artwork::kDesktopIconSizes) {
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
                     png.setPixel(x, y, qRgb(p.r, p.g, p.b));
                 }
             const std::string path = icons + "/cartouchery-" + std::to_string(size) + ".png";
-            if (!png.save(QString::fromStdString(path), "PNG")) throw std::runtime_error("cannot write " + path);
+            if (!png.save(QString::fromStdString(path), "PNG"))
+                throw std::runtime_error("cannot write " + path);
         }
         if (argc == 4) artwork::writeContactSheet(pictures, fonts, argv[3]);
         std::printf("wrote %zu pictures to %s\n", pictures.size(), argv[1]);

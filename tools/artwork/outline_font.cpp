@@ -55,7 +55,8 @@ void OutlineFont::draw(Mask& mask, char32_t cp, double originX, double baselineY
     FT_Outline_Copy(&source, &outline);
     // Font units become 26.6 pixels; y turns from "up from the baseline" into
     // "up from the bottom of the mask", which is what the bitmap expects.
-    FT_Matrix m{FT_Fixed(std::lround(sx * 64 * 65536)), 0, 0, FT_Fixed(std::lround(sy * 64 * 65536))};
+    FT_Matrix m{FT_Fixed(std::lround(sx * 64 * 65536)), 0, 0,
+                FT_Fixed(std::lround(sy * 64 * 65536))};
     FT_Outline_Transform(&outline, &m);
     FT_Outline_Translate(&outline, FT_Pos(std::lround(originX * 64)),
                          FT_Pos(std::lround((mask.height - baselineY) * 64)));

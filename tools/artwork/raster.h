@@ -62,7 +62,9 @@ inline Mask sampleShape(int w, int h, const std::function<bool(double, double)>&
     return m;
 }
 
-inline uint8_t clampByte(double v) { return uint8_t(std::clamp(v + 0.5, 0.0, 255.0)); }
+inline uint8_t clampByte(double v) {
+    return uint8_t(std::clamp(v + 0.5, 0.0, 255.0));
+}
 
 inline Rgb mix(Rgb a, Rgb b, double t) {
     return {clampByte(a.r + (b.r - a.r) * t), clampByte(a.g + (b.g - a.g) * t),

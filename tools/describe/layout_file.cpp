@@ -28,7 +28,8 @@ PictureBytes loadPicture(Context& c, const std::string& file, const std::string&
     if (p) return p;
     std::ifstream in(c.assets / file, std::ios::binary);
     if (!in) fail(control, "picture " + (c.assets / file).string() + " cannot be read");
-    p = std::make_shared<const Bytes>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    p = std::make_shared<const Bytes>(std::istreambuf_iterator<char>(in),
+                                      std::istreambuf_iterator<char>());
     return p;
 }
 
@@ -36,11 +37,14 @@ PictureBytes loadPicture(Context& c, const std::string& file, const std::string&
 std::pair<int, int> pixelSize(const Bytes& b, const std::string& control) {
     auto le = [&](size_t at, int n) {
         uint32_t v = 0;
-        for (int i = n - 1; i >= 0; --i) v = v << 8 | b.at(at + size_t(i));
+        for (int i = n - 1; i >= 0; --i)
+            v = v << 8 | b.at(at + size_t(i));
         return v;
     };
-    if (b.size() > 10 && std::memcmp(b.data(), "GIF89a", 6) == 0) return {int(le(6, 2)), int(le(8, 2))};
-    if (b.size() > 26 && b[0] == 'B' && b[1] == 'M') return {int(le(18, 4)), int(int32_t(le(22, 4)))};
+    if (b.size() > 10 && std::memcmp(b.data(), "GIF89a", 6) == 0)
+        return {int(le(6, 2)), int(le(8, 2))};
+    if (b.size() > 26 && b[0] == 'B' && b[1] == 'M')
+        return {int(le(18, 4)), int(int32_t(le(22, 4)))};
     if (b.size() > 8 && le(0, 4) == 0x00010000) return {b[6] ? b[6] : 256, b[7] ? b[7] : 256};
     fail(control, "picture is neither GIF89a, BMP nor ICO");
 }
@@ -56,33 +60,41 @@ Colour colour(const json& j, const std::string& control) {
 ScaleField scale(const json& j, const std::string& control) {
     const std::string unit = j.at("unit");
     ScaleField f;
-    if (unit == "twip") f.unit = ScaleUnit::Twip;
-    else if (unit == "centimetre") f.unit = ScaleUnit::Centimetre;
-    else fail(control, "unknown scale unit " + unit);
+    if (unit == "twip")
+        f.unit = ScaleUnit::Twip;
+    else if (unit == "centimetre")
+        f.unit = ScaleUnit::Centimetre;
+    else
+        fail(control, "unknown scale unit " + unit);
     // Bits 0x40 and 0x02 are always set in this toolkit's scale fields.
     f.flags = 0x0042 | (j.at("persistentImage").get<bool>() ? ScaleField::kPersistentImage : 0);
     return f;
 }
 
 void put32(Bytes& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i)
+        b.push_back(uint8_t(v >> (8 * i)));
 }
 
 // The common-dialog control's own saved settings.
 Bytes dialogSettings(const json& s) {
     Bytes b = {0x21, 0x43, 0x34, 0x12};
     put32(b, 8);
-    for (uint32_t n : s.at("extent").get<std::vector<uint32_t>>()) put32(b, n);
+    for (uint32_t n : s.at("extent").get<std::vector<uint32_t>>())
+        put32(b, n);
     b.insert(b.end(), {0x86, 0x3C, 0x04, 0xF9, 0x00, 0x00, 0x06, 0x00});
-    for (uint32_t n : s.at("numbers").get<std::vector<uint32_t>>()) put32(b, n);
+    for (uint32_t n : s.at("numbers").get<std::vector<uint32_t>>())
+        put32(b, n);
     const float real = s.at("real").get<float>();
     uint32_t bits;
     std::memcpy(&bits, &real, 4);
     put32(b, bits);
-    for (uint32_t n : s.at("values").get<std::vector<uint32_t>>()) put32(b, n);
+    for (uint32_t n : s.at("values").get<std::vector<uint32_t>>())
+        put32(b, n);
     const std::string text = s.at("text");
     put32(b, uint32_t(text.size()));
-    for (char ch : text) b.insert(b.end(), {uint8_t(ch), 0});
+    for (char ch : text)
+        b.insert(b.end(), {uint8_t(ch), 0});
     return b;
 }
 
@@ -121,9 +133,9 @@ void common(Context& c, ControlRecord& r, const json& j) {
         const auto [w, h] = pixelSize(*r.picture, n);
         if (r.position->width != w * 15 || r.position->height != h * 15)
             fail(n + (r.index ? "(" + std::to_string(*r.index) + ")" : ""),
-                 "size " + std::to_string(r.position->width) + " x " + std::to_string(r.position->height) +
-                     " twips differs from its picture's " + std::to_string(w * 15) + " x " +
-                     std::to_string(h * 15));
+                 "size " + std::to_string(r.position->width) + " x " +
+                     std::to_string(r.position->height) + " twips differs from its picture's " +
+                     std::to_string(w * 15) + " x " + std::to_string(h * 15));
     }
 }
 
@@ -131,12 +143,18 @@ ControlRecord control(Context& c, const json& j) {
     ControlRecord r;
     r.name = j.at("name");
     const std::string kind = j.at("kind");
-    if (kind == "form") r.kind = ControlKind::Form;
-    else if (kind == "frame") r.kind = ControlKind::Frame;
-    else if (kind == "pictureBox") r.kind = ControlKind::PictureBox;
-    else if (kind == "image") r.kind = ControlKind::Image;
-    else if (kind == "external") r.kind = ControlKind::External;
-    else fail(r.name, "unknown kind " + kind);
+    if (kind == "form")
+        r.kind = ControlKind::Form;
+    else if (kind == "frame")
+        r.kind = ControlKind::Frame;
+    else if (kind == "pictureBox")
+        r.kind = ControlKind::PictureBox;
+    else if (kind == "image")
+        r.kind = ControlKind::Image;
+    else if (kind == "external")
+        r.kind = ControlKind::External;
+    else
+        fail(r.name, "unknown kind " + kind);
     if (j.contains("index")) r.index = j["index"].get<uint16_t>();
     if (r.kind == ControlKind::External) {
         r.external = ExternalControl{j.at("class"), dialogSettings(j.at("settings")),
@@ -149,14 +167,16 @@ ControlRecord control(Context& c, const json& j) {
             r.number = it->second;
         }
     }
-    for (const json& child : j.value("children", json::array())) r.children.push_back(control(c, child));
+    for (const json& child : j.value("children", json::array()))
+        r.children.push_back(control(c, child));
     return r;
 }
 
 // External controls take the numbers after the window's own controls.
 void numberExternals(ControlRecord& r, uint8_t& next) {
     if (r.kind == ControlKind::External) r.number = next++;
-    for (ControlRecord& child : r.children) numberExternals(child, next);
+    for (ControlRecord& child : r.children)
+        numberExternals(child, next);
 }
 
 } // namespace
@@ -178,7 +198,8 @@ Description readLayout(const std::string& layoutText, const std::filesystem::pat
     uint8_t next = uint8_t(c.numbers.size() + 1);
     numberExternals(d.form, next);
     // The window's own identifiers, fixed for this program.
-    const char* ids = "Cartouchery.Form1.class\0Cartouchery.Form1.iface\0toolkit.window\0\0\0\0\0\0";
+    const char* ids =
+        "Cartouchery.Form1.class\0Cartouchery.Form1.iface\0toolkit.window\0\0\0\0\0\0";
     std::memcpy(d.identifiers.data(), ids, d.identifiers.size());
     return d;
 }

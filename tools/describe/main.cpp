@@ -24,11 +24,13 @@ int main(int argc, char** argv) {
         if (!layout) throw std::runtime_error(std::string("cannot read ") + argv[1]);
         std::stringstream text;
         text << layout.rdbuf();
-        const toolkit::Bytes bytes = toolkit::writeDescription(describe::readLayout(text.str(), argv[2]));
+        const toolkit::Bytes bytes =
+            toolkit::writeDescription(describe::readLayout(text.str(), argv[2]));
         toolkit::readDescription(bytes); // what we write must read back
 
         std::ifstream old(argv[3], std::ios::binary);
-        const toolkit::Bytes previous{std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()};
+        const toolkit::Bytes previous{std::istreambuf_iterator<char>(old),
+                                      std::istreambuf_iterator<char>()};
         if (previous == bytes) return 0;
         std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
