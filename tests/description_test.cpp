@@ -3,6 +3,7 @@
 #include "description_reader.h"
 #include "description_writer.h"
 #include "embedded_description.h"
+#include "form.h"
 #include "layout_file.h"
 
 #include <QFile>
@@ -158,7 +159,7 @@ std::vector<uint8_t> fixture() {
     frame.position = Position{0, 0, 300, 300};
     ControlRecord image;
     image.name = "Image1", image.number = 2, image.kind = ControlKind::Image, image.index = 3;
-    image.picture = std::make_shared<const Bytes>(Bytes{'G', 'I', 'F'});
+    image.picture = std::make_shared<const PictureFile>(Bytes{'G', 'I', 'F'});
     frame.children.push_back(image);
     d.form.children.push_back(frame);
     return writeDescription(d);
@@ -248,6 +249,16 @@ TEST(Description, FuzzSeedIsAValidDescription) {
         readDescription({reinterpret_cast<const uint8_t*>(b.constData()), size_t(b.size())});
     EXPECT_EQ(d.form.children.size(), 3u)
         << "the seed reaches frames, picture boxes and external controls";
+}
+
+TEST(Description, APictureThatIsNoPictureIsNamedWhenTheWindowIsBuilt) {
+    const auto bytes = fixture(); // its image holds three bytes "GIF"
+    try {
+        toolkit::Form::fromDescription(bytes);
+        FAIL() << "built a window with a broken picture";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "the picture of Image1(3) is not a GIF, BMP or ICO file");
+    }
 }
 
 // Every prefix of a real description is rejected cleanly, never read past.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "description.h"
+#include "picture.h"
 
 #include <QImage>
 #include <QRect>
@@ -13,9 +14,6 @@
 #include <vector>
 
 namespace toolkit {
-
-// Pictures are shared and never change: setting a picture shares the image.
-using Picture = std::shared_ptr<const QImage>;
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr double kTwipsPerCentimetre = 567.0;

@@ -2,10 +2,12 @@
 // start pictures, as stored in the binary description format.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,7 +58,26 @@ struct ScaleField {
 };
 
 using Bytes = std::vector<uint8_t>;
-using PictureBytes = std::shared_ptr<const Bytes>; // one whole GIF, BMP or ICO file
+
+// One whole GIF, BMP or ICO file: its own bytes, or a view into the bytes of
+// a description that outlives it.
+class PictureFile {
+  public:
+    explicit PictureFile(Bytes owned) : owned_(std::move(owned)), bytes_(owned_) {}
+    explicit PictureFile(std::span<const uint8_t> borrowed) : bytes_(borrowed) {}
+    PictureFile(const PictureFile&) = delete;
+    PictureFile& operator=(const PictureFile&) = delete;
+
+    std::span<const uint8_t> bytes() const { return bytes_; }
+    bool operator==(const PictureFile& other) const {
+        return std::equal(bytes_.begin(), bytes_.end(), other.bytes_.begin(), other.bytes_.end());
+    }
+
+  private:
+    Bytes owned_;
+    std::span<const uint8_t> bytes_;
+};
+using PictureBytes = std::shared_ptr<const PictureFile>;
 
 struct ExternalControl {
     std::string className;

@@ -26,7 +26,8 @@ std::string hex(unsigned v) {
 
 class Reader {
   public:
-    explicit Reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+    Reader(std::span<const uint8_t> bytes, PictureStorage storage)
+        : bytes_(bytes), storage_(storage) {}
 
     size_t pos = 0;
 
@@ -90,7 +91,10 @@ class Reader {
         auto data = take(size, "picture data");
         auto& shared =
             pictures_[std::string_view(reinterpret_cast<const char*>(data.data()), data.size())];
-        if (!shared) shared = std::make_shared<const Bytes>(data.begin(), data.end());
+        if (!shared)
+            shared = storage_ == PictureStorage::Borrow
+                         ? std::make_shared<const PictureFile>(data)
+                         : std::make_shared<const PictureFile>(Bytes(data.begin(), data.end()));
         return shared;
     }
 
@@ -217,6 +221,7 @@ class Reader {
 
   private:
     std::span<const uint8_t> bytes_;
+    PictureStorage storage_;
     // Views into the input, which outlives the reading.
     std::unordered_map<std::string_view, PictureBytes> pictures_;
 };
@@ -234,8 +239,8 @@ bool canContain(ControlKind k) {
 
 } // namespace
 
-Description readDescription(std::span<const uint8_t> bytes) {
-    Reader in(bytes);
+Description readDescription(std::span<const uint8_t> bytes, PictureStorage storage) {
+    Reader in(bytes, storage);
     Description d;
     in.expect(kMagic, "the bytes FF CC that open a window description");
     const size_t blockAt = in.pos;

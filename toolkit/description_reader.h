@@ -17,8 +17,14 @@ class DescriptionError : public std::runtime_error {
     size_t offset_;
 };
 
+enum class PictureStorage {
+    Copy,   // pictures own copies of their bytes
+    Borrow, // pictures view the input, which must outlive them
+};
+
 // Reads a whole description; every length and count is checked against the
-// bytes that are there. Identical pictures come back as one shared buffer.
-Description readDescription(std::span<const uint8_t> bytes);
+// bytes that are there. Identical pictures come back as one shared file.
+Description readDescription(std::span<const uint8_t> bytes,
+                            PictureStorage storage = PictureStorage::Copy);
 
 } // namespace toolkit

@@ -51,7 +51,7 @@ class Writer {
         (void)e;
     }
 
-    void picture(const Bytes& file) {
+    void picture(std::span<const uint8_t> file) {
         u32(uint32_t(file.size() + 8));
         raw(kPictureTag, 4);
         u32(uint32_t(file.size()));
@@ -63,7 +63,7 @@ class Writer {
             withField(r, p.field, [&](const auto& member) {
                 using M = std::decay_t<decltype(member)>;
                 if constexpr (std::is_same_v<M, PictureBytes>) {
-                    if (member) u8(p.code), picture(*member);
+                    if (member) u8(p.code), picture(member->bytes());
                 } else {
                     if (member) u8(p.code), value(p.encoding, *member);
                 }

@@ -1,23 +1,12 @@
 #include "form.h"
 
 #include "description_reader.h"
+#include "picture_file.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 namespace toolkit {
-
-namespace {
-
-// Naming the format spares Qt from probing every image plugin it has.
-const char* formatOf(const Bytes& b) {
-    if (b.size() >= 6 && std::equal(b.begin(), b.begin() + 4, "GIF8")) return "GIF";
-    if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') return "BMP";
-    if (b.size() >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 1 && b[3] == 0) return "ICO";
-    return nullptr;
-}
-
-} // namespace
 
 class FormBuilder {
   public:
@@ -27,32 +16,38 @@ class FormBuilder {
         const ControlRecord& f = d.form;
         form_.caption_ = QString::fromStdString(f.caption.value_or(""));
         form_.centred_ = f.startUpPosition.value_or(0) == 2;
-        if (f.picture) form_.icon_ = *decode(f.picture, f.name);
+        if (f.picture) form_.icon_ = decodedNow(decode(f.picture, f.name), f.name);
         form_.root_ = add(f, nullptr);
     }
 
   private:
     Form& form_;
-    std::map<const Bytes*, Picture> decoded_; // the reader shares identical pictures
+    std::map<const PictureFile*, Picture> decoded_; // the reader shares identical pictures
 
     Picture decode(const PictureBytes& bytes, const std::string& owner) {
         auto& p = decoded_[bytes.get()];
         if (!p) {
-            QImage img = QImage::fromData(bytes->data(), int(bytes->size()), formatOf(*bytes));
-            if (img.isNull())
-                throw std::runtime_error("the picture of " + owner + " cannot be decoded");
-            // Pictures are drawn often and decoded once: keep them in a format
-            // the painter blends directly, converting only those that are not.
-            const bool direct = img.format() == QImage::Format_ARGB32_Premultiplied ||
-                                img.format() == QImage::Format_ARGB32 ||
-                                img.format() == QImage::Format_RGB32;
-            if (!direct)
-                img =
-                    img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                              : QImage::Format_RGB32);
-            p = std::make_shared<const QImage>(std::move(img));
+            // Naming the format spares Qt from probing every image plugin it has.
+            const char* format = pictureFormat(bytes->bytes());
+            if (!format)
+                throw std::runtime_error("the picture of " + owner +
+                                         " is not a GIF, BMP or ICO file");
+            p = Picture::deferred([bytes, format] {
+                const auto file = bytes->bytes();
+                QImage img = QImage::fromData(file.data(), int(file.size()), format);
+                // Keep a format the painter draws directly; 8-bit bitmaps are not.
+                if (img.format() == QImage::Format_Indexed8)
+                    img = img.convertToFormat(QImage::Format_RGB32);
+                return img;
+            });
         }
         return p;
+    }
+
+    // Decodes a picture that is needed now; its failure is the owner's.
+    static const QImage& decodedNow(const Picture& p, const std::string& owner) {
+        if (p->isNull()) throw std::runtime_error("the picture of " + owner + " cannot be decoded");
+        return *p;
     }
 
     Control* add(const ControlRecord& r, Control* container) {
@@ -87,9 +82,13 @@ class FormBuilder {
         if (r.picture && r.kind != ControlKind::Form) c->picture = decode(r.picture, c->label());
         // An image that does not stretch takes its picture's size.
         if (r.kind == ControlKind::Image && !c->stretch && c->picture) {
-            c->width = c->picture->width() * kTwipsPerPixel;
-            c->height = c->picture->height() * kTwipsPerPixel;
+            const auto size = pictureSize(r.picture->bytes());
+            if (!size)
+                throw std::runtime_error("the picture of " + c->label() + " has no pixel size");
+            c->width = size->first * kTwipsPerPixel;
+            c->height = size->second * kTwipsPerPixel;
         }
+        if (c->picture && c->visible) decodedNow(c->picture, c->label());
         if (c->persistent) {
             c->surface = QImage(c->drawableArea().size(), QImage::Format_ARGB32_Premultiplied);
             c->surface.fill(c->backColour);
@@ -101,7 +100,8 @@ class FormBuilder {
 };
 
 std::unique_ptr<Form> Form::fromDescription(std::span<const uint8_t> bytes) {
-    const Description d = readDescription(bytes);
+    // Pictures are decoded while the window is built, so they may view the input.
+    const Description d = readDescription(bytes, PictureStorage::Borrow);
     auto form = std::make_unique<Form>();
     FormBuilder(*form).build(d);
     return form;

@@ -29,17 +29,20 @@ void paintPicture(Control& target, const Picture& picture, double x, double y,
     const int pw = width ? int(std::lround(toPixels(target, *width))) : picture->width();
     const int ph = height ? int(std::lround(toPixels(target, *height))) : picture->height();
     if (pw == 0 || ph == 0) return;
+    const QRect destination(pw < 0 ? px + pw : px, ph < 0 ? py + ph : py, std::abs(pw),
+                            std::abs(ph));
+    if (!destination.intersects(target.surface.rect())) return; // clipped away whole
 
     QImage source = *picture;
     if (std::abs(pw) != source.width() || std::abs(ph) != source.height())
         source = source.scaled(std::abs(pw), std::abs(ph));
     if (pw < 0 || ph < 0) source = source.mirrored(pw < 0, ph < 0);
     QPainter painter(&target.surface);
-    painter.drawImage(QPoint(pw < 0 ? px + pw : px, ph < 0 ? py + ph : py), source);
+    painter.drawImage(destination.topLeft(), source);
 }
 
 Picture image(const Control& box) {
-    return std::make_shared<const QImage>(box.surface);
+    return Picture(std::make_shared<const QImage>(box.surface));
 }
 
 void savePicture(const Picture& picture, const QString& path) {

@@ -1,5 +1,7 @@
 #include "layout_file.h"
 
+#include "picture_file.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstring>
@@ -28,25 +30,9 @@ PictureBytes loadPicture(Context& c, const std::string& file, const std::string&
     if (p) return p;
     std::ifstream in(c.assets / file, std::ios::binary);
     if (!in) fail(control, "picture " + (c.assets / file).string() + " cannot be read");
-    p = std::make_shared<const Bytes>(std::istreambuf_iterator<char>(in),
-                                      std::istreambuf_iterator<char>());
+    p = std::make_shared<const PictureFile>(
+        Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     return p;
-}
-
-// Pixel size from the file header of a GIF, BMP or ICO.
-std::pair<int, int> pixelSize(const Bytes& b, const std::string& control) {
-    auto le = [&](size_t at, int n) {
-        uint32_t v = 0;
-        for (int i = n - 1; i >= 0; --i)
-            v = v << 8 | b.at(at + size_t(i));
-        return v;
-    };
-    if (b.size() > 10 && std::memcmp(b.data(), "GIF89a", 6) == 0)
-        return {int(le(6, 2)), int(le(8, 2))};
-    if (b.size() > 26 && b[0] == 'B' && b[1] == 'M')
-        return {int(le(18, 4)), int(int32_t(le(22, 4)))};
-    if (b.size() > 8 && le(0, 4) == 0x00010000) return {b[6] ? b[6] : 256, b[7] ? b[7] : 256};
-    fail(control, "picture is neither GIF89a, BMP nor ICO");
 }
 
 Colour colour(const json& j, const std::string& control) {
@@ -130,7 +116,9 @@ void common(Context& c, ControlRecord& r, const json& j) {
     }
     // An image that does not stretch has exactly its picture's size.
     if (r.kind == ControlKind::Image && !r.stretch.value_or(false) && r.picture && r.position) {
-        const auto [w, h] = pixelSize(*r.picture, n);
+        const auto size = pictureSize(r.picture->bytes());
+        if (!size) fail(n, "picture is neither GIF, BMP nor ICO");
+        const auto [w, h] = *size;
         if (r.position->width != w * 15 || r.position->height != h * 15)
             fail(n + (r.index ? "(" + std::to_string(*r.index) + ")" : ""),
                  "size " + std::to_string(r.position->width) + " x " +
