@@ -67,6 +67,7 @@ struct Part {
     bool mirror = false;
     double bold = 0;     // widen thin bodies by this many picture pixels
     bool capTop = false; // close an outline that is open at the top
+    bool linesOnly = false; // keep the drawing's lines instead of filling them
 };
 
 // The sign as black (1), silhouette at kHr resolution, with the border kPad.
@@ -114,6 +115,12 @@ Grid partSilhouette(const OutlineFont& font, const Part& p, int w, int h) {
     const std::vector<float> fromOutside = distanceTo(floodFromCorner(walls, w, h), w, h);
 
     Grid black(set.size());
+    if (p.linesOnly) {
+        // Loops stay open, so they read as loops at this size.
+        for (size_t i = 0; i < set.size(); ++i)
+            black[i] = fromInk[i] <= p.bold * kHr;
+        return black;
+    }
     const float innerLine = close + float(stroke) * 1.6f + 2;
     for (size_t i = 0; i < set.size(); ++i)
         black[i] = fromOutside[i] > close && !(set[i] && fromOutside[i] > innerLine);
@@ -278,7 +285,7 @@ std::vector<Sign> signs() {
         {3, 51, 16, {{V31, 0, 0, 51, 16, false, 0.3}}, {}},
         {4, 23, 19, {{N29, 0, 0, 23, 19}}, {}},
         {5, 13, 41, {{S29, 0, 0, 13, 41}}, {}},
-        {6, 49, 16, {{V13, 0, 0, 49, 16, false, 0.3}}, {}},
+        {6, 49, 16, {{V13, 0, 0, 49, 16, false, 0.55, false, true}}, {}},
         {7, 50, 15, {{D46, 0, 0, 50, 15}}, {}},
         {8, 30, 43, {{M17A, 0, 0, 30, 43}}, {}},
         {10, 47, 14, {{I9, 0, 0, 47, 14, false, 0.45}}, {}},
