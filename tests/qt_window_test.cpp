@@ -1,6 +1,7 @@
 // The real Qt window under the offscreen platform: its size, flags and title,
 // what it shows, and mouse events sent through the window system.
 #include "form_window.h"
+#include "qt_dialogs.h"
 #include "rendering.h"
 #include "support/pixels.h"
 #include "support/session.h"
@@ -83,6 +84,17 @@ TEST_F(QtWindow, KeysAndButtonsCarryAccessibleNames) {
         }
     EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 29).picture)
         << "T writes the bread loaf";
+}
+
+TEST(SaveAsDialog, ListsEachFilterPairAsOneFileType) {
+    struct Case {
+        const char* filter;
+        const char* qt;
+    };
+    for (const Case& c : {Case{"picture (*.bmp)|*.bmp", "picture (*.bmp)"},
+                          Case{"Text|*.txt;*.md", "Text (*.txt *.md)"},
+                          Case{"picture (*.bmp)|*.bmp|All files|*", "picture (*.bmp);;All files (*)"}})
+        EXPECT_EQ(toolkit::qtFilter(QString::fromLatin1(c.filter)), QString::fromLatin1(c.qt)) << c.filter;
 }
 
 } // namespace
