@@ -36,9 +36,14 @@ void LoadHandler(benchmark::State& state) {
 }
 BENCHMARK(LoadHandler)->Unit(benchmark::kMillisecond);
 
+// The window opens without decoding its hidden stores; this decodes every
+// picture all the same, as the budget counts them.
 void ReadDescriptionAndDecodePictures(benchmark::State& state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(toolkit::Form::fromDescription(app::embeddedDescription()));
+    for (auto _ : state) {
+        const auto form = toolkit::Form::fromDescription(app::embeddedDescription());
+        for (const toolkit::Control* c : form->controls())
+            if (c->picture) benchmark::DoNotOptimize(c->picture.get());
+    }
 }
 BENCHMARK(ReadDescriptionAndDecodePictures)->Unit(benchmark::kMillisecond);
 
