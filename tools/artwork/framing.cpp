@@ -106,10 +106,8 @@ RgbImage titleBanner(const Fonts& fonts) {
     return img;
 }
 
-} // namespace
-
-// The window icon's design at any size; 30 pixels is the original.
-RgbImage windowIcon(const Fonts& fonts, int size) {
+// The design drawn with hard edges, as the 30-pixel original has them.
+RgbImage iconDesign(const Fonts& fonts, int size) {
     const double k = size / 30.0;
     const Rgb green{0, 128, 0}, pale{205, 229, 205}, darkEdge{0, 77, 0}, letter{102, 229, 0};
     RgbImage img(size, size, green);
@@ -135,6 +133,28 @@ RgbImage windowIcon(const Fonts& fonts, int size) {
         for (int d = 0; d < std::max(paleWidth, darkWidth); ++d) {
             if (d < paleWidth && i < size - darkWidth) img.at(i, d) = img.at(d, i) = pale;
             if (d < darkWidth) img.at(i, size - 1 - d) = img.at(size - 1 - d, i) = darkEdge;
+        }
+    return img;
+}
+
+} // namespace
+
+// The window icon's design at any size; 30 pixels is the original. Larger
+// sizes are drawn four times over and averaged, so their curves are smooth.
+RgbImage windowIcon(const Fonts& fonts, int size) {
+    if (size <= 30) return iconDesign(fonts, size);
+    constexpr int k = 4;
+    const RgbImage big = iconDesign(fonts, size * k);
+    RgbImage img(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int j = 0; j < k; ++j)
+                for (int i = 0; i < k; ++i) {
+                    const Rgb& p = big.at(x * k + i, y * k + j);
+                    r += p.r, g += p.g, b += p.b;
+                }
+            img.at(x, y) = {uint8_t((r + 8) / 16), uint8_t((g + 8) / 16), uint8_t((b + 8) / 16)};
         }
     return img;
 }

@@ -65,8 +65,8 @@ struct Part {
     char32_t cp;
     double x, y, w, h;
     bool mirror = false;
-    double bold = 0;     // widen thin bodies by this many picture pixels
-    bool capTop = false; // close an outline that is open at the top
+    double bold = 0;        // widen thin bodies by this many picture pixels
+    bool capTop = false;    // close an outline that is open at the top
     bool linesOnly = false; // keep the drawing's lines instead of filling them
 };
 
