@@ -4,6 +4,7 @@
 #include "events.h"
 
 #include <array>
+#include <vector>
 
 namespace compose {
 
@@ -13,24 +14,14 @@ struct Faces {
     int pressed, up;   // indices in that store
 };
 
-// A letter's pressed face lies at 51 minus its up face's index.
-inline constexpr std::array<Faces, 28> kFaces = {{
-    {"Image2", "Image1", 51, 0},   {"Image5", "Image1", 50, 1},
-    {"Image6", "Image1", 49, 2},   {"Image7", "Image1", 48, 3},
-    {"Image8", "Image1", 47, 4},   {"Image9", "Image1", 46, 5},
-    {"Image10", "Image1", 45, 6},  {"Image11", "Image1", 44, 7},
-    {"Image12", "Image1", 43, 8},  {"Image13", "Image1", 42, 9},
-    {"Image14", "Image1", 41, 10}, {"Image15", "Image1", 40, 11},
-    {"Image16", "Image1", 39, 12}, {"Image17", "Image1", 38, 13},
-    {"Image18", "Image1", 37, 14}, {"Image19", "Image1", 36, 15},
-    {"Image20", "Image1", 35, 16}, {"Image21", "Image1", 34, 17},
-    {"Image22", "Image1", 33, 18}, {"Image23", "Image1", 32, 19},
-    {"Image24", "Image1", 31, 20}, {"Image25", "Image1", 30, 21},
-    {"Image26", "Image1", 29, 22}, {"Image27", "Image1", 28, 23},
-    {"Image28", "Image1", 27, 24}, {"Image29", "Image1", 26, 25},
+// The letter keys take their faces from the letter table; the buttons' are here.
+inline constexpr std::array<Faces, 2> kButtonFaces = {{
     {"Image32", "Image34", 0, 2}, // Save
     {"Image33", "Image34", 1, 3}, // Clear
 }};
+
+// Every key and button with its faces.
+std::vector<Faces> allFaces();
 
 // Press shows the pressed face, release the up face, for every mouse button.
 // The backdrop panel gets no such handlers: it would turn into a stretched key.
