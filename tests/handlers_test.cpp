@@ -62,6 +62,10 @@ const Written kWritten[] = {{'A', 0},  {'B', 2},  {'C', 3},  {'D', 7},  {'E', 8}
                             {'S', 27}, {'T', 29}, {'U', 33}, {'V', 34}, {'W', 32}, {'X', 36},
                             {'Y', 38}, {'Z', 39}};
 
+void PrintTo(const Written& w, std::ostream* os) {
+    *os << w.letter << " writes glyph " << w.glyph;
+}
+
 std::string keyControl(char letter) {
     return letter == 'A' ? "Image2" : "Image" + std::to_string(letter - 'A' + 4);
 }
@@ -75,7 +79,7 @@ TEST_P(LetterKey, WritesItsOwnGlyphIntoTheFirstSlot) {
     const Control& slot = program.control("Image3", 0);
     EXPECT_TRUE(slot.visible);
     EXPECT_EQ(slot.picture, program.control("Image4", w.glyph).picture)
-        << w.letter << " must write glyph " << w.glyph << " itself, not a copy at another index";
+        << w.letter << " must write the picture of glyph " << w.glyph;
     const QSize glyphSize = program.control("Image4", w.glyph).picture->size();
     EXPECT_EQ(slot.rectInWindow(), QRect(QPoint(19, 119), glyphSize))
         << "the glyph shows whole at slot 0's place";
