@@ -23,6 +23,12 @@ enum class ControlKind : uint8_t {
 
 const char* kindName(ControlKind kind);
 
+// Frames and picture boxes are child windows: they hold controls and lie
+// above the images of their container.
+inline bool isChildWindow(ControlKind kind) {
+    return kind == ControlKind::Frame || kind == ControlKind::PictureBox;
+}
+
 // Bit 31 set: the low byte numbers a system colour; clear: 0x00BBGGRR.
 struct Colour {
     uint32_t raw = 0;

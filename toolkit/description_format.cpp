@@ -1,5 +1,7 @@
 #include "description_format.h"
 
+#include <algorithm>
+
 namespace toolkit::format {
 namespace {
 
@@ -51,6 +53,13 @@ std::span<const Property> propertiesOf(ControlKind kind) {
 
 bool isKnownKind(uint8_t kind) {
     return kind == 0 || kind == 3 || kind == 13 || kind == 24 || kind == 255;
+}
+
+uint8_t highestControlNumber(const ControlRecord& r) {
+    uint8_t n = r.number;
+    for (const ControlRecord& c : r.children)
+        n = std::max(n, highestControlNumber(c));
+    return n;
 }
 
 } // namespace toolkit::format

@@ -53,4 +53,7 @@ std::span<const Property> propertiesOf(ControlKind kind);
 
 bool isKnownKind(uint8_t kind);
 
+// The highest control number in a record and its children, as the header stores it.
+uint8_t highestControlNumber(const ControlRecord& record);
+
 } // namespace toolkit::format

@@ -226,15 +226,8 @@ class Reader {
     std::unordered_map<std::string_view, PictureBytes> pictures_;
 };
 
-uint8_t highestNumber(const ControlRecord& r) {
-    uint8_t n = r.number;
-    for (const ControlRecord& c : r.children)
-        n = std::max(n, highestNumber(c));
-    return n;
-}
-
 bool canContain(ControlKind k) {
-    return k == ControlKind::Form || k == ControlKind::Frame || k == ControlKind::PictureBox;
+    return k == ControlKind::Form || isChildWindow(k);
 }
 
 } // namespace
@@ -293,9 +286,9 @@ Description readDescription(std::span<const uint8_t> bytes, PictureStorage stora
     }
     if (in.left() != 0)
         in.fail(std::to_string(in.left()) + " bytes after the end of the description");
-    if (highestNumber(d.form) != highest)
+    if (const uint8_t used = highestControlNumber(d.form); used != highest)
         in.failAt(4, "highest control number " + std::to_string(highest) +
-                         " but records use up to " + std::to_string(highestNumber(d.form)));
+                         " but records use up to " + std::to_string(used));
     return d;
 }
 

@@ -101,13 +101,6 @@ class Writer {
     }
 };
 
-uint8_t highestNumber(const ControlRecord& r) {
-    uint8_t n = r.number;
-    for (const ControlRecord& c : r.children)
-        n = std::max(n, highestNumber(c));
-    return n;
-}
-
 // After a container's children end, its next sibling follows; the window's
 // children end the description.
 void writeTree(Writer& w, const ControlRecord& r, bool last) {
@@ -127,7 +120,7 @@ Bytes writeDescription(const Description& d) {
     Writer w;
     w.raw(kMagic, 2);
     w.u16(kHeaderBlockLength);
-    w.u8(highestNumber(d.form));
+    w.u8(highestControlNumber(d.form));
     w.raw(d.identifiers.data(), d.identifiers.size());
     w.out.resize(kHeaderSize, 0);
     const size_t lengthAt = w.out.size();

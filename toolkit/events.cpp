@@ -3,15 +3,11 @@
 namespace toolkit {
 namespace {
 
-bool isContainer(const Control& c) {
-    return c.kind == ControlKind::Frame || c.kind == ControlKind::PictureBox;
-}
-
 // point is in the container's drawable coordinates.
 Control* hit(Control& container, QPoint point) {
     for (auto it = container.children.rbegin(); it != container.children.rend(); ++it) {
         Control& c = **it;
-        if (!c.visible || !isContainer(c) || !c.rectInContainer().contains(point)) continue;
+        if (!c.visible || !isChildWindow(c.kind) || !c.rectInContainer().contains(point)) continue;
         const QPoint inner = point - c.rectInContainer().topLeft();
         if (!c.drawableArea().contains(inner)) return &c;
         Control* below = hit(c, inner - c.drawableArea().topLeft());

@@ -3,7 +3,6 @@
 #include "description_reader.h"
 #include "picture_file.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace toolkit {
@@ -16,7 +15,7 @@ class FormBuilder {
         const ControlRecord& f = d.form;
         form_.caption_ = QString::fromStdString(f.caption.value_or(""));
         form_.centred_ = f.startUpPosition.value_or(0) == 2;
-        if (f.picture) form_.icon_ = decodedNow(decode(f.picture, f.name), f.name);
+        if (f.picture) form_.icon_ = decodedNow(sharedPicture(f.picture, f.name), f.name);
         form_.root_ = add(f, nullptr);
     }
 
@@ -24,7 +23,8 @@ class FormBuilder {
     Form& form_;
     std::map<const PictureFile*, Picture> decoded_; // the reader shares identical pictures
 
-    Picture decode(const PictureBytes& bytes, const std::string& owner) {
+    // The one picture for a file, decoded when first needed.
+    Picture sharedPicture(const PictureBytes& bytes, const std::string& owner) {
         auto& p = decoded_[bytes.get()];
         if (!p) {
             // Naming the format spares Qt from probing every image plugin it has.
@@ -70,16 +70,15 @@ class FormBuilder {
         if (r.clientArea) c->width = r.clientArea->width, c->height = r.clientArea->height;
         c->visible = r.visible.value_or(true);
         c->stretch = r.stretch.value_or(false);
-        const bool container_kind =
-            r.kind == ControlKind::Frame || r.kind == ControlKind::PictureBox;
-        c->bordered = container_kind && r.borderStyle.value_or(1) != 0;
+        c->bordered = isChildWindow(r.kind) && r.borderStyle.value_or(1) != 0;
         if (r.backColour && !r.backColour->isSystem())
             c->backColour = qRgb(r.backColour->red(), r.backColour->green(), r.backColour->blue());
         if (r.scale) {
             c->unit = r.scale->unit;
             c->persistent = r.scale->persistentImage();
         }
-        if (r.picture && r.kind != ControlKind::Form) c->picture = decode(r.picture, c->label());
+        if (r.picture && r.kind != ControlKind::Form)
+            c->picture = sharedPicture(r.picture, c->label());
         // An image that does not stretch takes its picture's size.
         if (r.kind == ControlKind::Image && !c->stretch && c->picture) {
             const auto size = pictureSize(r.picture->bytes());

@@ -44,8 +44,7 @@ void drawSurfaceAndChildren(QPainter& p, const Control& box) {
     for (const Control* child : box.children)
         if (child->kind == ControlKind::Image) drawImage(p, *child);
     for (const Control* child : box.children)
-        if (child->kind == ControlKind::Frame || child->kind == ControlKind::PictureBox)
-            drawContainer(p, *child);
+        if (isChildWindow(child->kind)) drawContainer(p, *child);
 }
 
 void drawContainer(QPainter& p, const Control& box) {
