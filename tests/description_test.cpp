@@ -181,6 +181,7 @@ struct Malformed {
 class MalformedDescription : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedDescription, IsRejectedWithItsOffsetAndWhatWasExpected) {
+    ASSERT_STRNE(GetParam().message, "") << "every error matches an empty message";
     auto bytes = fixture();
     ASSERT_NO_THROW(readDescription(bytes));
     GetParam().damage(bytes);
@@ -212,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                       b.pop_back();
                       fixRest(b);
                   },
-                  ""},
+                  "truncated: expected structure byte"},
         Malformed{"record_too_long", [](auto& b) { b[kFormRecord + 2] = 0x7F; }, "does not fit"},
         Malformed{"record_end_byte_missing", [](auto& b) { b[formRecordEnd(b) - 1] = 0x00; },
                   "end byte FF"},
@@ -222,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(
                   [](auto& b) { b[kFormRecord + 4 + 1 + 2 + 5 + 1 + 1] = 0x02; },
                   "unknown property code 0x02"},
         Malformed{"bad_structure_byte", [](auto& b) { b[formRecordEnd(b)] = 9; }, "structure byte"},
-        Malformed{"no_children_end", [](auto& b) { b.back() = 3; }, ""},
+        Malformed{"sibling_of_the_window", [](auto& b) { b.back() = 3; },
+                  "a sibling of the window cannot follow"},
         Malformed{"trailing_bytes",
                   [](auto& b) {
                       b.push_back(0);

@@ -183,6 +183,33 @@ TEST_F(Handlers, ReleaseAwayFromTheKeyRestoresItAndWritesNothing) {
     EXPECT_EQ(filled(), 0) << "no click when the button comes up elsewhere";
 }
 
+// The window system can swallow a release (a broken grab, Alt+Tab while the
+// button is held). The next press of that button shows it was lost: the old
+// key comes up, and the new press is a press of its own.
+TEST_F(Handlers, APressAfterALostReleaseStartsAfresh) {
+    Control& z = program.control(key('Z').control);
+    const QPoint b = program.control(key('B').control).rectInWindow().center();
+    auto& events = program.session->events();
+    events.press(z.rectInWindow().center(), Qt::LeftButton); // its release never comes
+    events.press(b, Qt::LeftButton);
+    EXPECT_EQ(z.picture, program.control("Image1", 25).picture) << "Z shows its up face again";
+    events.release(b, Qt::LeftButton);
+    EXPECT_EQ(filled(), 1) << "the click on B writes";
+    EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 2).picture)
+        << "slot 0 holds B's foot, not Z's door bolt";
+}
+
+TEST_F(Handlers, ACancelledCaptureBringsTheKeyUpWithoutAClick) {
+    Control& z = program.control(key('Z').control);
+    auto& events = program.session->events();
+    events.press(z.rectInWindow().center(), Qt::LeftButton);
+    events.cancelCapture();
+    EXPECT_EQ(z.picture, program.control("Image1", 25).picture);
+    EXPECT_EQ(events.captured(), nullptr);
+    events.release(z.rectInWindow().center(), Qt::LeftButton);
+    EXPECT_EQ(filled(), 0) << "a release after the cancel belongs to no press";
+}
+
 TEST_F(Handlers, RightAndMiddleClicksWriteNoLetter) {
     program.click(key('A').control, Qt::RightButton);
     program.click(key('A').control, Qt::MiddleButton);

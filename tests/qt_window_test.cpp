@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace testing_support;
 
 namespace {
@@ -84,6 +86,72 @@ TEST_F(QtWindow, KeysAndButtonsCarryAccessibleNames) {
         }
     EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 29).picture)
         << "T writes the bread loaf";
+}
+
+// A release the window never sees: another window takes the activation while
+// the button is held, or the window system swallows the release.
+TEST_F(QtWindow, LosingActivationWhileAKeyIsHeldBringsItUp) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    toolkit::Control& z = program.control("Image29");
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf("Image29"));
+    ASSERT_EQ(z.picture, program.control("Image1", 26).picture) << "Z pressed";
+    QWidget other;
+    other.resize(100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(z.picture, program.control("Image1", 25).picture) << "Z shows its up face again";
+    EXPECT_TRUE(samePixels(window.grab().toImage(), toolkit::renderForm(program.form()),
+                           "window after losing activation"));
+    other.hide();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf("Image29"));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf("Image5"));
+    EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 2).picture)
+        << "the next click writes B into slot 0";
+    EXPECT_FALSE(program.control("Image3", 1).visible);
+}
+
+TEST_F(QtWindow, AClickAfterASwallowedReleaseWrites) {
+    QWindow* handle = window.windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, centreOf("Image29"));
+    // No release for Z: the next event is a fresh press on B.
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, centreOf("Image5"));
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, centreOf("Image5"));
+    EXPECT_EQ(program.control("Image29").picture, program.control("Image1", 25).picture)
+        << "Z is up";
+    EXPECT_EQ(program.control("Image3", 0).picture, program.control("Image4", 2).picture)
+        << "B's click wrote the foot into slot 0";
+}
+
+// Run under QT_SCALE_FACTOR (CTest has an entry per ratio): every device
+// pixel must be one of the window's own pixels, never a blend of two.
+TEST_F(QtWindow, StaysCrispAtItsDevicePixelRatio) {
+    const qreal ratio = window.devicePixelRatioF();
+    if (ratio == 1.0) GTEST_SKIP() << "runs under a scale factor above 1";
+    const QImage grabbed = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage logical =
+        toolkit::renderForm(program.form()).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(grabbed.size(), (QSizeF(logical.size()) * ratio).toSize());
+    auto near = [&](int device, int limit) {
+        return std::clamp(int(device / ratio), 0, limit - 1);
+    };
+    for (int y = 0; y < grabbed.height(); ++y)
+        for (int x = 0; x < grabbed.width(); ++x) {
+            const int lx = near(x, logical.width()), ly = near(y, logical.height());
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                for (int dx = -1; dx <= 1 && !found; ++dx) {
+                    const QPoint s(lx + dx, ly + dy);
+                    found = logical.rect().contains(s) && logical.pixel(s) == grabbed.pixel(x, y);
+                }
+            ASSERT_TRUE(found) << "device pixel (" << x << ", " << y << ") at ratio " << ratio
+                               << " is " << rgbText(grabbed.pixel(x, y))
+                               << ", a blend: the window pixel (" << lx << ", " << ly << ") is "
+                               << rgbText(logical.pixel(lx, ly));
+        }
 }
 
 TEST(SaveAsDialog, ListsEachFilterPairAsOneFileType) {

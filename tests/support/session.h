@@ -9,8 +9,19 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Failures name a picture by its size and identity, not by its raw bytes.
+namespace toolkit {
+inline void PrintTo(const Picture& p, std::ostream* os) {
+    if (!p)
+        *os << "no picture";
+    else
+        *os << "a " << p->width() << " x " << p->height() << " picture at " << p.get();
+}
+} // namespace toolkit
 
 namespace testing_support {
 
