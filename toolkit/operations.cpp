@@ -1,5 +1,6 @@
 #include "operations.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QSaveFile>
 
@@ -47,13 +48,27 @@ Picture image(const Control& box) {
 
 void savePicture(const Picture& picture, const QString& path) {
     if (!picture) throw SaveError(QStringLiteral("there is no picture to save"));
+    // Encoded in memory first, so a failed write is a failed file write with
+    // the system's reason, not a failure somewhere inside the encoder.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture->convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+        throw SaveError(QStringLiteral("the bitmap could not be encoded"));
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) throw SaveError(file.errorString());
-    if (!picture->convertToFormat(QImage::Format_RGB32).save(&file, "BMP")) {
-        file.cancelWriting();
-        throw SaveError(file.errorString().isEmpty()
-                            ? QStringLiteral("the bitmap could not be written")
-                            : file.errorString());
+    // A write can stop short without an error (a disk that just filled up);
+    // the next one then fails and says why.
+    for (qint64 done = 0; done < encoded.size();) {
+        const qint64 n = file.write(encoded.constData() + done, encoded.size() - done);
+        if (n <= 0) {
+            // cancelWriting() puts its own words in errorString(): read the reason first.
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            throw SaveError(reason);
+        }
+        done += n;
     }
     if (!file.commit()) throw SaveError(file.errorString());
 }
