@@ -159,10 +159,12 @@ TEST(SaveAsDialog, ListsEachFilterPairAsOneFileType) {
         const char* filter;
         const char* qt;
     };
-    for (const Case& c : {Case{"picture (*.bmp)|*.bmp", "picture (*.bmp)"},
-                          Case{"Text|*.txt;*.md", "Text (*.txt *.md)"},
-                          Case{"picture (*.bmp)|*.bmp|All files|*", "picture (*.bmp);;All files (*)"}})
-        EXPECT_EQ(toolkit::qtFilter(QString::fromLatin1(c.filter)), QString::fromLatin1(c.qt)) << c.filter;
+    for (const Case& c :
+         {Case{"picture (*.bmp)|*.bmp", "picture (*.bmp)"},
+          Case{"Text|*.txt;*.md", "Text (*.txt *.md)"},
+          Case{"picture (*.bmp)|*.bmp|All files|*", "picture (*.bmp);;All files (*)"}})
+        EXPECT_EQ(toolkit::qtFilter(QString::fromLatin1(c.filter)), QString::fromLatin1(c.qt))
+            << c.filter;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "events.h"
 
+#include <utility>
+
 namespace toolkit {
 namespace {
 
@@ -36,6 +38,8 @@ void EventRouter::bind(const Control& control, Handlers h) {
 }
 
 void EventRouter::press(QPoint point, Qt::MouseButton button) {
+    // A button pressed while it counts as held lost its release on the way.
+    if (held_ & button) cancelCapture();
     if (!captured_) captured_ = &controlAt(form_, point);
     held_ |= button;
     auto it = handlers_.find(captured_);
@@ -53,6 +57,16 @@ void EventRouter::release(QPoint point, Qt::MouseButton button) {
     if (h.release) h.release();
     if (button == Qt::LeftButton && !held_ && h.click && &controlAt(form_, point) == target)
         h.click();
+}
+
+void EventRouter::cancelCapture() {
+    Control* target = std::exchange(captured_, nullptr);
+    held_ = {};
+    if (!target) return;
+    auto it = handlers_.find(target);
+    if (it == handlers_.end() || !it->second.release) return;
+    const auto release = it->second.release; // a handler may rebind; keep this run's copy
+    release();
 }
 
 } // namespace toolkit

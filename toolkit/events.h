@@ -36,6 +36,15 @@ class EventRouter {
     // double click on a key writes two letters.
     void doubleClick(QPoint point, Qt::MouseButton button) { press(point, button); }
 
+    // Ends a capture whose release will not come (the window lost the mouse):
+    // the control gets its release, with no click.
+    void cancelCapture();
+    // The buttons the window system says are down now. A capture that waits
+    // for the release of a button no longer down has lost that release.
+    void buttonsDown(Qt::MouseButtons down) {
+        if (held_ & ~down) cancelCapture();
+    }
+
     const Control* captured() const { return captured_; }
 
   private:

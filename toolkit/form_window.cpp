@@ -24,22 +24,23 @@ FormWindow::FormWindow(Form& form, EventRouter& events) : form_(form), events_(e
 
 void FormWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // The pictures are pixel art: at a device pixel ratio above 1 they are
-    // drawn from a sharper backing image rather than smoothed.
-    const qreal ratio = devicePixelRatioF();
-    if (ratio == 1.0) {
+    if (devicePixelRatioF() == 1.0) {
         renderForm(p, form_);
         return;
     }
-    QImage scaled(form_.clientSize() * ratio, QImage::Format_ARGB32_Premultiplied);
-    scaled.setDevicePixelRatio(ratio);
-    QPainter sp(&scaled);
-    renderForm(sp, form_);
-    sp.end();
-    p.drawImage(0, 0, scaled);
+    // The pictures are pixel art: at any other ratio each window pixel becomes
+    // a block of whole device pixels, never a blend of two neighbours.
+    if (frame_.size() != form_.clientSize())
+        frame_ = QImage(form_.clientSize(), QImage::Format_ARGB32_Premultiplied);
+    QPainter fp(&frame_);
+    renderForm(fp, form_);
+    fp.end();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(rect(), frame_);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* e) {
+    events_.buttonsDown(e->buttons() & ~e->button());
     events_.press(e->position().toPoint(), e->button());
     update();
 }
@@ -50,8 +51,24 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    events_.buttonsDown(e->buttons() & ~e->button());
     events_.doubleClick(e->position().toPoint(), e->button());
     update();
+}
+
+// Another window taking the activation, or this one hiding, takes the mouse
+// with it: the release of a held button would never arrive.
+void FormWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        events_.cancelCapture();
+        update();
+    }
+    QWidget::changeEvent(e);
+}
+
+void FormWindow::hideEvent(QHideEvent* e) {
+    events_.cancelCapture();
+    QWidget::hideEvent(e);
 }
 
 void centreOnScreen(QWidget& window) {

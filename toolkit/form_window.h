@@ -17,6 +17,8 @@ class FormWindow : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -24,6 +26,9 @@ class FormWindow : public QWidget {
   private:
     Form& form_;
     EventRouter& events_;
+    // At a device pixel ratio above 1 the form is rendered here at its own
+    // size, then scaled pixel for pixel; made once, not per paint.
+    QImage frame_;
 };
 
 // Places the window in the middle of its screen's available area.
