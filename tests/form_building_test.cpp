@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 using namespace toolkit;
@@ -14,10 +15,9 @@ using namespace toolkit;
 namespace {
 
 // A GIF of 1 x 1 pixel, transparent, that Qt decodes.
-const Bytes kTinyGif = {'G',  'I',  'F',  '8',  '9',  'a',  1,    0,    1,    0,    0x80, 0,
-                        0,    0,    0,    0,    0xFF, 0xFF, 0xFF, 0x21, 0xF9, 4,    1,    0,
-                        0,    0,    0,    0x2C, 0,    0,    0,    0,    1,    0,    1,    0,
-                        0,    2,    2,    0x44, 1,    0,    0x3B};
+const Bytes kTinyGif = {'G', 'I',  'F',  '8',  '9',  'a',  1, 0, 1, 0,    0x80, 0, 0,    0, 0,
+                        0,   0xFF, 0xFF, 0xFF, 0x21, 0xF9, 4, 1, 0, 0,    0,    0, 0x2C, 0, 0,
+                        0,   0,    1,    0,    1,    0,    0, 2, 2, 0x44, 1,    0, 0x3B};
 
 // A bitmap header that claims any size; no pixels follow.
 Bytes bitmapHeader(uint32_t width, uint32_t height) {
@@ -54,7 +54,9 @@ Description window() {
     return d;
 }
 
-ControlRecord& frameOf(Description& d) { return d.form.children[0]; }
+ControlRecord& frameOf(Description& d) {
+    return d.form.children[0];
+}
 
 TEST(FormBuilding, KeepsNothingOfBytesThatDoNotOutliveTheCall) {
     const auto form = Form::fromDescription(writeDescription(window()));
@@ -73,7 +75,9 @@ struct Crafted {
     const char* message;
 };
 
-void PrintTo(const Crafted& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Crafted& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CraftedWindow : public ::testing::TestWithParam<Crafted> {};
 
@@ -120,12 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "the picture of Image1(0) is 65535 x 65535 pixels"},
         Crafted{"client_area_wider_than_a_window_holds",
                 [](Description& d) { d.form.clientArea->width = 0x7FFFFFF0; },
-                "Form1 is 143165576 x 100 pixels"},
-        Crafted{"negative_client_area",
-                [](Description& d) { d.form.clientArea->height = -15; },
+                "Form1 is 143165575 x 100 pixels"},
+        Crafted{"negative_client_area", [](Description& d) { d.form.clientArea->height = -15; },
                 "Form1 is 200 x -1 pixels"},
-        Crafted{"negative_frame",
-                [](Description& d) { frameOf(d).position->width = -300; },
+        Crafted{"negative_frame", [](Description& d) { frameOf(d).position->width = -300; },
                 "Frame1 is -20 x 80 pixels"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -136,10 +138,15 @@ Bytes nestedFrames(size_t depth) {
     top.form.name = "Form1", top.form.kind = ControlKind::Form;
     Bytes b = writeDescription(top);
     b.pop_back(); // the end byte 4
-    const Bytes frame = {12, 0, 0, 0, 1, 2, 0, 'F', 'r', 0, 3, 0xFF};
     for (size_t i = 0; i < depth; ++i) {
         b.push_back(1); // children follow
+        // A frame record named F000001 and so on, each name its own.
+        char name[8];
+        std::snprintf(name, sizeof name, "F%06zu", i % 1'000'000);
+        const Bytes frame = {17, 0, 0, 0, 1, 7, 0};
         b.insert(b.end(), frame.begin(), frame.end());
+        b.insert(b.end(), name, name + 7);
+        b.insert(b.end(), {0, 3, 0xFF});
     }
     b.insert(b.end(), depth, 2); // each container's children end
     b.push_back(4);

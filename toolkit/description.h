@@ -13,6 +13,11 @@
 
 namespace toolkit {
 
+// How deep controls may nest: the window's children are at level 1. Deeper
+// descriptions are refused when read and when written, so every walk of a
+// description tree stays shallow.
+inline constexpr size_t kMaxNesting = 16;
+
 enum class ControlKind : uint8_t {
     PictureBox = 0,
     Frame = 3,

@@ -5,32 +5,24 @@
 namespace toolkit::format {
 namespace {
 
-using E = Encoding;
 using F = Field;
 
 constexpr Property kForm[] = {
-    {0x01, E::Text, F::Caption},          {0x03, E::Colour, F::BackColour},
-    {0x19, E::Scale, F::Scale},           {0x22, E::Small, F::BorderStyle},
-    {0x23, E::Picture, F::Picture},       {0x24, E::Text, F::LinkTopic},
-    {0x26, E::Flag, F::MaxButton},        {0x27, E::Flag, F::MinButton},
-    {0x35, E::ClientArea, F::ClientArea}, {0x46, E::Small, F::StartUpPosition},
+    {0x01, F::Caption},    {0x03, F::BackColour},      {0x19, F::Scale},     {0x22, F::BorderStyle},
+    {0x23, F::Picture},    {0x24, F::LinkTopic},       {0x26, F::MaxButton}, {0x27, F::MinButton},
+    {0x35, F::ClientArea}, {0x46, F::StartUpPosition},
 };
 constexpr Property kFrame[] = {
-    {0x01, E::Text, F::Caption},        {0x03, E::Colour, F::BackColour},
-    {0x04, E::Colour, F::TextColour},   {0x05, E::Position, F::Position},
-    {0x0A, E::Flag, F::Visible},        {0x12, E::Number, F::TabIndex},
-    {0x1D, E::Small, F::UnusedSetting}, {0x22, E::Small, F::BorderStyle},
+    {0x01, F::Caption}, {0x03, F::BackColour}, {0x04, F::TextColour},    {0x05, F::Position},
+    {0x0A, F::Visible}, {0x12, F::TabIndex},   {0x1D, F::UnusedSetting}, {0x22, F::BorderStyle},
 };
 constexpr Property kPictureBox[] = {
-    {0x01, E::Colour, F::BackColour}, {0x03, E::Picture, F::Picture},
-    {0x05, E::Position, F::Position}, {0x0A, E::Flag, F::Visible},
-    {0x12, E::Number, F::TabIndex},   {0x1A, E::Scale, F::Scale},
-    {0x23, E::Flag, F::UnusedFlag},
+    {0x01, F::BackColour}, {0x03, F::Picture}, {0x05, F::Position},   {0x0A, F::Visible},
+    {0x12, F::TabIndex},   {0x1A, F::Scale},   {0x23, F::UnusedFlag},
 };
 constexpr Property kImage[] = {
-    {0x01, E::Number, F::ArrayIndex}, {0x02, E::Picture, F::Picture},
-    {0x03, E::Position, F::Position}, {0x08, E::Flag, F::Visible},
-    {0x0A, E::Flag, F::Stretch},
+    {0x01, F::ArrayIndex}, {0x02, F::Picture}, {0x03, F::Position},
+    {0x08, F::Visible},    {0x0A, F::Stretch},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // Codes of the binary window description: which property code holds which
-// setting for each kind of control, and how its value is encoded.
+// setting for each kind of control. A value's encoding follows from the type
+// of the record member that holds it.
 #pragma once
 
 #include "description.h"
@@ -18,8 +19,6 @@ inline constexpr uint8_t kExternalLeft = 0x39, kExternalTop = 0x3A;
 inline constexpr uint32_t kArrayMemberBit = 0x80000000u;
 
 enum class Structure : uint8_t { ChildrenFollow = 1, ChildrenEnd = 2, SiblingFollows = 3, End = 4 };
-
-enum class Encoding { Text, Colour, Flag, Small, Number, Position, ClientArea, Scale, Picture };
 
 enum class Field {
     Caption,
@@ -44,7 +43,6 @@ enum class Field {
 
 struct Property {
     uint8_t code;
-    Encoding encoding;
     Field field;
 };
 

@@ -98,8 +98,7 @@ class Reader {
         return shared;
     }
 
-    template <class T> T value(Encoding e) {
-        (void)e;
+    template <class T> T value() {
         if constexpr (std::is_same_v<T, std::string>) {
             return text("text value");
         } else if constexpr (std::is_same_v<T, Colour>) {
@@ -152,7 +151,7 @@ class Reader {
                 if constexpr (std::is_same_v<M, PictureBytes>) {
                     member = picture();
                 } else {
-                    member = value<typename M::value_type>(p->encoding);
+                    member = value<typename M::value_type>();
                 }
             });
             if (pos > end - 1)
@@ -266,6 +265,9 @@ Description readDescription(std::span<const uint8_t> bytes, PictureStorage stora
             in.failAt(at, "children cannot follow the end of a container's children");
         afterChildrenEnd = s == Structure::ChildrenEnd;
         if (s == Structure::ChildrenFollow) {
+            if (open.size() >= kMaxNesting)
+                in.failAt(at, "controls nested deeper than " + std::to_string(kMaxNesting) +
+                                  " levels (inside " + last->name + ")");
             if (!canContain(last->kind))
                 in.failAt(at, std::string("a ") + kindName(last->kind) + " cannot hold controls (" +
                                   last->name + ")");

@@ -28,7 +28,7 @@ class Writer {
             out[at + size_t(i)] = uint8_t(v >> (8 * i));
     }
 
-    template <class T> void value(Encoding e, const T& v) {
+    template <class T> void value(const T& v) {
         if constexpr (std::is_same_v<T, std::string>) {
             text(v);
         } else if constexpr (std::is_same_v<T, Colour>) {
@@ -48,7 +48,6 @@ class Writer {
         } else if constexpr (std::is_same_v<T, ScaleField>) {
             u16(uint16_t(v.unit)), u16(v.flags);
         }
-        (void)e;
     }
 
     void picture(std::span<const uint8_t> file) {
@@ -65,7 +64,7 @@ class Writer {
                 if constexpr (std::is_same_v<M, PictureBytes>) {
                     if (member) u8(p.code), picture(member->bytes());
                 } else {
-                    if (member) u8(p.code), value(p.encoding, *member);
+                    if (member) u8(p.code), value(*member);
                 }
             });
         }
@@ -102,13 +101,16 @@ class Writer {
 };
 
 // After a container's children end, its next sibling follows; the window's
-// children end the description.
-void writeTree(Writer& w, const ControlRecord& r, bool last) {
+// children end the description. The window is level 0.
+void writeTree(Writer& w, const ControlRecord& r, bool last, size_t level) {
     w.record(r);
     if (!r.children.empty()) {
+        if (level >= kMaxNesting)
+            throw std::invalid_argument(r.name + ": controls nested deeper than " +
+                                        std::to_string(kMaxNesting) + " levels");
         w.u8(uint8_t(Structure::ChildrenFollow));
         for (size_t i = 0; i < r.children.size(); ++i)
-            writeTree(w, r.children[i], i + 1 == r.children.size());
+            writeTree(w, r.children[i], i + 1 == r.children.size(), level + 1);
         w.u8(uint8_t(Structure::ChildrenEnd));
     }
     if (!last) w.u8(uint8_t(Structure::SiblingFollows));
@@ -125,7 +127,7 @@ Bytes writeDescription(const Description& d) {
     w.out.resize(kHeaderSize, 0);
     const size_t lengthAt = w.out.size();
     w.u32(0);
-    writeTree(w, d.form, true);
+    writeTree(w, d.form, true, 0);
     w.u8(uint8_t(Structure::End));
     w.patch32(lengthAt, uint32_t(w.out.size() - lengthAt));
     return std::move(w.out);

@@ -7,6 +7,15 @@
 
 namespace toolkit {
 
+// No window or picture of a window description is larger than this on a
+// side; it keeps every size in twips well inside an int, and a crafted
+// description from asking for gigabytes.
+constexpr int kMaxPixels = 4096;
+
+std::string sizeText(int64_t width, int64_t height) {
+    return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+}
+
 class FormBuilder {
   public:
     explicit FormBuilder(Form& form) : form_(form) {}
@@ -15,7 +24,7 @@ class FormBuilder {
         const ControlRecord& f = d.form;
         form_.caption_ = QString::fromStdString(f.caption.value_or(""));
         form_.centred_ = f.startUpPosition.value_or(0) == 2;
-        if (f.picture) form_.icon_ = decodedNow(sharedPicture(f.picture, f.name), f.name);
+        if (f.picture) form_.icon_ = *decoded(f.picture, f.name);
         form_.root_ = add(f, nullptr);
     }
 
@@ -23,31 +32,39 @@ class FormBuilder {
     Form& form_;
     std::map<const PictureFile*, Picture> decoded_; // the reader shares identical pictures
 
-    // The one picture for a file, decoded when first needed.
-    Picture sharedPicture(const PictureBytes& bytes, const std::string& owner) {
+    // The one picture for a file, decoded now, hidden stores included: a
+    // broken picture is found when the window opens, not when a key first
+    // uses it, and nothing keeps the description's bytes afterwards.
+    Picture decoded(const PictureBytes& bytes, const std::string& owner) {
         auto& p = decoded_[bytes.get()];
-        if (!p) {
-            // Naming the format spares Qt from probing every image plugin it has.
-            const char* format = pictureFormat(bytes->bytes());
-            if (!format)
-                throw std::runtime_error("the picture of " + owner +
-                                         " is not a GIF, BMP or ICO file");
-            p = Picture::deferred([bytes, format] {
-                const auto file = bytes->bytes();
-                QImage img = QImage::fromData(file.data(), int(file.size()), format);
-                // Keep a format the painter draws directly; 8-bit bitmaps are not.
-                if (img.format() == QImage::Format_Indexed8)
-                    img = img.convertToFormat(QImage::Format_RGB32);
-                return img;
-            });
-        }
+        if (p) return p;
+        const auto file = bytes->bytes();
+        // Naming the format spares Qt from probing every image plugin it has.
+        const char* format = pictureFormat(file);
+        if (!format)
+            throw std::runtime_error("the picture of " + owner + " is not a GIF, BMP or ICO file");
+        const auto size = pictureSize(file);
+        if (!size) throw std::runtime_error("the picture of " + owner + " has no pixel size");
+        if (size->first > kMaxPixels || size->second > kMaxPixels)
+            throw std::runtime_error(
+                "the picture of " + owner + " is " + sizeText(size->first, size->second) +
+                "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
+        QImage img = QImage::fromData(file.data(), int(file.size()), format);
+        if (img.isNull())
+            throw std::runtime_error("the picture of " + owner + " cannot be decoded");
+        // Keep a format the painter draws directly; 8-bit bitmaps are not.
+        if (img.format() == QImage::Format_Indexed8)
+            img = img.convertToFormat(QImage::Format_RGB32);
+        p = Picture(std::make_shared<const QImage>(std::move(img)));
         return p;
     }
 
-    // Decodes a picture that is needed now; its failure is the owner's.
-    static const QImage& decodedNow(const Picture& p, const std::string& owner) {
-        if (p->isNull()) throw std::runtime_error("the picture of " + owner + " cannot be decoded");
-        return *p;
+    static void checkSize(const Control& c) {
+        const int64_t w = c.width / kTwipsPerPixel, h = c.height / kTwipsPerPixel;
+        if (w < 0 || h < 0 || w > kMaxPixels || h > kMaxPixels)
+            throw std::runtime_error(c.label() + " is " + sizeText(w, h) +
+                                     "; a control may be 0 to " + std::to_string(kMaxPixels) +
+                                     " pixels on a side");
     }
 
     Control* add(const ControlRecord& r, Control* container) {
@@ -77,17 +94,13 @@ class FormBuilder {
             c->unit = r.scale->unit;
             c->persistent = r.scale->persistentImage();
         }
-        if (r.picture && r.kind != ControlKind::Form)
-            c->picture = sharedPicture(r.picture, c->label());
+        if (r.picture && r.kind != ControlKind::Form) c->picture = decoded(r.picture, c->label());
         // An image that does not stretch takes its picture's size.
         if (r.kind == ControlKind::Image && !c->stretch && c->picture) {
-            const auto size = pictureSize(r.picture->bytes());
-            if (!size)
-                throw std::runtime_error("the picture of " + c->label() + " has no pixel size");
-            c->width = size->first * kTwipsPerPixel;
-            c->height = size->second * kTwipsPerPixel;
+            c->width = c->picture->width() * kTwipsPerPixel;
+            c->height = c->picture->height() * kTwipsPerPixel;
         }
-        if (c->picture && c->visible) decodedNow(c->picture, c->label());
+        checkSize(*c);
         if (c->persistent) {
             c->surface = QImage(c->drawableArea().size(), QImage::Format_ARGB32_Premultiplied);
             c->surface.fill(c->backColour);
@@ -99,7 +112,8 @@ class FormBuilder {
 };
 
 std::unique_ptr<Form> Form::fromDescription(std::span<const uint8_t> bytes) {
-    // Pictures are decoded while the window is built, so they may view the input.
+    // Every picture is decoded while the window is built, so the pictures of
+    // the description may view the input instead of copying it.
     const Description d = readDescription(bytes, PictureStorage::Borrow);
     auto form = std::make_unique<Form>();
     FormBuilder(*form).build(d);

@@ -14,11 +14,10 @@ namespace toolkit {
 
 class Form {
   public:
-    // Builds the window and all its controls. The pictures of shown controls
-    // are decoded now, those of hidden stores when first used; each distinct
-    // picture once, so the bytes must outlive the form. Throws
-    // DescriptionError for malformed bytes and std::runtime_error for a
-    // picture that is not a GIF, BMP or ICO file or cannot be decoded.
+    // Builds the window and all its controls, decoding every distinct picture
+    // once; the form keeps nothing of the bytes. Throws DescriptionError for
+    // malformed bytes and std::runtime_error for a picture that is not a GIF,
+    // BMP or ICO file or cannot be decoded, and for a size that no window has.
     static std::unique_ptr<Form> fromDescription(std::span<const uint8_t> bytes);
 
     Control& root() { return *root_; }

@@ -25,17 +25,17 @@ const char* pictureFormat(std::span<const unsigned char> b) {
 std::optional<std::pair<int, int>> pictureSize(std::span<const unsigned char> b) {
     const char* format = pictureFormat(b);
     if (!format) return std::nullopt;
-    std::pair<int, int> size;
+    int64_t width, height;
     if (format[0] == 'G')
-        size = {int(le(b, 6, 2)), int(le(b, 8, 2))};
+        width = le(b, 6, 2), height = le(b, 8, 2);
     else if (format[0] == 'B')
-        size = {int(int32_t(le(b, 18, 4))), int(int32_t(le(b, 22, 4)))};
+        width = int32_t(le(b, 18, 4)), height = int32_t(le(b, 22, 4));
     else
-        size = {b[6] ? b[6] : 256, b[7] ? b[7] : 256};
-    // Top-down bitmaps store a negative height.
-    if (size.second < 0) size.second = -size.second;
-    if (size.first <= 0 || size.second <= 0) return std::nullopt;
-    return size;
+        width = b[6] ? b[6] : 256, height = b[7] ? b[7] : 256;
+    // Top-down bitmaps store a negative height; the lowest int has no positive twin.
+    height = height < 0 ? -height : height;
+    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return std::nullopt;
+    return std::pair{int(width), int(height)};
 }
 
 } // namespace toolkit
