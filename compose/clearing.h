@@ -2,12 +2,13 @@
 #pragma once
 
 #include "events.h"
+#include "letter_keys.h"
 
 namespace compose {
 
 // Hides every slot (each keeps its picture) and paints the blank canvas
 // picture over the whole canvas.
-void clearStrip(toolkit::Form& form);
+void clearStrip(const SlotStrip& strip, toolkit::Control& canvas, const toolkit::Control& blank);
 
 void bindClear(toolkit::Form& form, toolkit::EventRouter& events);
 

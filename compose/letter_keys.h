@@ -30,9 +30,14 @@ inline constexpr std::array<LetterKey, 26> kLetterKeys = {{
 
 inline constexpr int kSlotCount = 12;
 
+// The slots Image3(0) to Image3(11), looked up once when the handlers are
+// bound, so a missing one stops the start, never a click.
+using SlotStrip = std::array<toolkit::Control*, kSlotCount>;
+SlotStrip slotStrip(toolkit::Form& form);
+
 // Fills the first hidden slot of the strip with the glyph; a full strip
 // takes nothing and says nothing.
-void writeGlyph(toolkit::Form& form, int glyph);
+void writeGlyph(const SlotStrip& strip, const toolkit::Control& glyph);
 
 void bindLetterKeys(toolkit::Form& form, toolkit::EventRouter& events);
 

@@ -18,10 +18,12 @@ void bindPressFeedback(toolkit::Form& form, toolkit::EventRouter& events) {
         toolkit::Control& control = form.control(f.control);
         const toolkit::Control& pressed = form.control(f.store, f.pressed);
         const toolkit::Control& up = form.control(f.store, f.up);
-        events.bind(control, {
-                                 .press = [&] { toolkit::setPicture(control, pressed.picture); },
-                                 .release = [&] { toolkit::setPicture(control, up.picture); },
-                             });
+        events.bind(
+            control,
+            {
+                .press = [&control, &pressed] { toolkit::setPicture(control, pressed.picture); },
+                .release = [&control, &up] { toolkit::setPicture(control, up.picture); },
+            });
     }
 }
 

@@ -4,34 +4,42 @@
 
 namespace output {
 
-void composeStrip(toolkit::Form& form) {
-    toolkit::Control& canvas = form.control("Picture1");
-    toolkit::paintPicture(canvas, form.control("Picture2").picture, 0, 0);
-    for (int i = 0; i < int(kSlotPlaces.size()); ++i) {
-        const toolkit::Control& slot = form.control("Image3", i);
-        if (slot.visible)
-            toolkit::paintPicture(canvas, slot.picture, kSlotPlaces[size_t(i)].x,
-                                  kSlotPlaces[size_t(i)].y);
-    }
+SaveControls saveControls(toolkit::Form& form) {
+    SaveControls save{{},
+                      &form.control("Picture1"),
+                      &form.control("Picture2"),
+                      &form.dialog("CommonDialog1"),
+                      &form.messages(),
+                      form.caption()};
+    for (size_t i = 0; i < save.strip.size(); ++i)
+        save.strip[i] = &form.control("Image3", int(i));
+    return save;
 }
 
-void saveStrip(toolkit::Form& form) {
-    composeStrip(form);
-    toolkit::CommonDialog& dialog = form.dialog("CommonDialog1");
+void composeStrip(const SaveControls& save) {
+    toolkit::paintPicture(*save.canvas, save.blank->picture, 0, 0);
+    for (size_t i = 0; i < save.strip.size(); ++i)
+        if (save.strip[i]->visible)
+            toolkit::paintPicture(*save.canvas, save.strip[i]->picture, kSlotPlaces[i].x,
+                                  kSlotPlaces[i].y);
+}
+
+void saveStrip(const SaveControls& save) {
+    composeStrip(save);
+    toolkit::CommonDialog& dialog = *save.dialog;
     if (!dialog.showSave()) return;
     try {
-        toolkit::savePicture(toolkit::image(form.control("Picture1")), dialog.fileName);
+        toolkit::savePicture(toolkit::image(*save.canvas), dialog.fileName);
     } catch (const toolkit::SaveError& e) {
-        form.messages().warn(form.caption(),
-                             QStringLiteral("The name could not be saved as\n%1\n\n%2")
-                                 .arg(dialog.fileName, e.reason()));
+        save.messages->warn(save.caption, QStringLiteral("The name could not be saved as\n%1\n\n%2")
+                                              .arg(dialog.fileName, e.reason()));
     }
 }
 
 void bindSave(toolkit::Form& form, toolkit::EventRouter& events) {
-    toolkit::Control& save = form.control("Image32");
-    save.accessibleName = "Save";
-    events.bind(save, {.click = [&form] { saveStrip(form); }});
+    toolkit::Control& button = form.control("Image32");
+    button.accessibleName = "Save";
+    events.bind(button, {.click = [save = saveControls(form)] { saveStrip(save); }});
 }
 
 } // namespace output

@@ -29,13 +29,24 @@ inline constexpr std::array<Place, 12> kSlotPlaces = {{
     {16.5f, 0.2f},
 }};
 
-// Every save starts from the blank canvas and paints the filled slots only,
+// What a save works on, looked up once when the handler is bound.
+struct SaveControls {
+    std::array<const toolkit::Control*, kSlotPlaces.size()> strip; // Image3(0) to (11)
+    toolkit::Control* canvas;                                      // Picture1
+    const toolkit::Control* blank;                                 // Picture2
+    toolkit::CommonDialog* dialog;                                 // CommonDialog1
+    toolkit::MessageSink* messages;
+    QString caption;
+};
+SaveControls saveControls(toolkit::Form& form);
+
+// Every save starts from the blank canvas and paints the filled strip only,
 // so the file shows what the strip shows.
-void composeStrip(toolkit::Form& form);
+void composeStrip(const SaveControls& save);
 
 // Compose, ask for a name, write. A cancel ends quietly; a failed write
 // tells the user which file and why, and leaves any existing file whole.
-void saveStrip(toolkit::Form& form);
+void saveStrip(const SaveControls& save);
 
 void bindSave(toolkit::Form& form, toolkit::EventRouter& events);
 

@@ -2,6 +2,9 @@
 // the program's event entry on its real embedded description.
 #include "compose/letter_keys.h"
 #include "compose/press_feedback.h"
+#include "description_reader.h"
+#include "description_writer.h"
+#include "embedded_description.h"
 #include "support/pixels.h"
 #include "support/session.h"
 
@@ -234,6 +237,27 @@ TEST_F(Handlers, ADoubleClickWritesTwoLetters) {
         << "pressed again";
     events.release(n, Qt::LeftButton);
     EXPECT_EQ(filled(), 2);
+}
+
+// Handlers find their controls when they are bound: a window that lacks one
+// stops at start with its name, instead of ending the program at a click.
+TEST(Binding, AMissingControlStopsTheStartAndIsNamed) {
+    toolkit::Description d = toolkit::readDescription(app::embeddedDescription());
+    for (toolkit::ControlRecord& frame : d.form.children)
+        std::erase_if(frame.children, [](const toolkit::ControlRecord& r) {
+            return r.name == "Image4" && r.index == 2;
+        });
+    const toolkit::Bytes bytes = toolkit::writeDescription(d);
+    toolkit::Project project = app::project();
+    project.windowDescription = bytes;
+    try {
+        toolkit::Session session(
+            project, [] { return std::make_unique<FakeDialog>(); },
+            std::make_unique<RecordedMessages>());
+        FAIL() << "the window started without Image4(2)";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "no control Image4(2) in the window");
+    }
 }
 
 // --- Clear --------------------------------------------------------------------
