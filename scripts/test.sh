@@ -12,7 +12,7 @@ cmake --build --preset release
 ctest --preset release
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_description
+cmake --build --preset fuzz --target fuzz_window describe
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
 cmake --preset sanitize >/dev/null
