@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,8 +43,14 @@ struct Control {
     mutable Picture stretchedFrom;
     mutable QImage stretched;
 
-    // What screen readers and tests call the control: a key's letter, a button's word.
+    // What screen readers and tests call the control: a key's letter, a button's
+    // word. A named control can be pressed through assistive technology.
     std::string accessibleName;
+    // What pressing it does, in a few words: the sign a key writes.
+    std::string accessibleDescription;
+    // A control that reads out what it shows instead (the strip): its text,
+    // worked out from the controls each time it is asked.
+    std::function<std::string()> accessibleText;
 
     // "Image3(5)" or "Frame1", as handlers and messages name it.
     std::string label() const;

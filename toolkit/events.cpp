@@ -40,13 +40,27 @@ void EventRouter::bind(const Control& control, Handlers h) {
 void EventRouter::press(QPoint point, Qt::MouseButton button) {
     // A button pressed while it counts as held lost its release on the way.
     if (held_ & button) cancelCapture();
-    if (!captured_) captured_ = &controlAt(form_, point);
+    pressOn(controlAt(form_, point), button);
+}
+
+void EventRouter::release(QPoint point, Qt::MouseButton button) {
+    releaseOver(controlAt(form_, point), button);
+}
+
+void EventRouter::click(Control& control) {
+    cancelCapture(); // the action stands on its own, whatever the mouse holds
+    pressOn(control, Qt::LeftButton);
+    releaseOver(control, Qt::LeftButton);
+}
+
+void EventRouter::pressOn(Control& control, Qt::MouseButton button) {
+    if (!captured_) captured_ = &control;
     held_ |= button;
     auto it = handlers_.find(captured_);
     if (it != handlers_.end() && it->second.press) it->second.press();
 }
 
-void EventRouter::release(QPoint point, Qt::MouseButton button) {
+void EventRouter::releaseOver(const Control& over, Qt::MouseButton button) {
     if (!captured_ || !(held_ & button)) return;
     held_ &= ~Qt::MouseButtons(button);
     Control* target = captured_;
@@ -55,8 +69,7 @@ void EventRouter::release(QPoint point, Qt::MouseButton button) {
     if (it == handlers_.end()) return;
     const Handlers h = it->second; // a handler may rebind; keep this run's copy
     if (h.release) h.release();
-    if (button == Qt::LeftButton && !held_ && h.click && &controlAt(form_, point) == target)
-        h.click();
+    if (button == Qt::LeftButton && !held_ && h.click && &over == target) h.click();
 }
 
 void EventRouter::cancelCapture() {

@@ -36,6 +36,10 @@ class EventRouter {
     // double click on a key writes two letters.
     void doubleClick(QPoint point, Qt::MouseButton button) { press(point, button); }
 
+    // A left click on the control itself, as assistive technology asks for
+    // it: press, release and click, the same handlers as the mouse's.
+    void click(Control& control);
+
     // Ends a capture whose release will not come (the window lost the mouse):
     // the control gets its release, with no click.
     void cancelCapture();
@@ -48,6 +52,9 @@ class EventRouter {
     const Control* captured() const { return captured_; }
 
   private:
+    void pressOn(Control& control, Qt::MouseButton button);
+    void releaseOver(const Control& over, Qt::MouseButton button);
+
     Form& form_;
     std::map<const Control*, Handlers> handlers_;
     Control* captured_ = nullptr;

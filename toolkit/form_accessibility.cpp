@@ -8,10 +8,11 @@
 namespace toolkit {
 namespace {
 
-class ControlAccessible : public QAccessibleInterface {
+// A key or button that can be pressed, or a control that reads out its text.
+class ControlAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
-    ControlAccessible(FormWindow* window, const Control* control)
-        : window_(window), control_(control) {}
+    ControlAccessible(FormWindow* window, Control* control)
+        : window_(window), control_(control), announced_(readOut()) {}
 
     bool isValid() const override { return !window_.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -24,8 +25,11 @@ class ControlAccessible : public QAccessibleInterface {
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QString::fromStdString(control_->accessibleName)
-                                      : QString();
+        if (t == QAccessible::Name)
+            return readsOut() ? readOut() : QString::fromStdString(control_->accessibleName);
+        if (t == QAccessible::Description)
+            return QString::fromStdString(control_->accessibleDescription);
+        return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
@@ -33,23 +37,60 @@ class ControlAccessible : public QAccessibleInterface {
         const QRect r = control_->rectInWindow();
         return QRect(window_->mapToGlobal(r.topLeft()), r.size());
     }
-    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::Role role() const override {
+        return readsOut() ? QAccessible::StaticText : QAccessible::Button;
+    }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.invisible = !control_->visible;
         return s;
     }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface && !readsOut()
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    // Returns at once: the click runs from the event loop, so a modal dialog
+    // it opens does not hold the caller until the dialog closes.
+    void doAction(const QString& name) override {
+        if (name != pressAction() || !window_) return;
+        QMetaObject::invokeMethod(
+            window_,
+            [window = window_, control = control_] {
+                if (window) window->activate(*control);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // Tells assistive technology when the text read out has changed.
+    void announceChange() {
+        if (!readsOut()) return;
+        const QString now = readOut();
+        if (now == announced_) return;
+        announced_ = now;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 
   private:
+    bool readsOut() const { return bool(control_->accessibleText); }
+    QString readOut() const {
+        return readsOut() ? QString::fromStdString(control_->accessibleText()) : QString();
+    }
+
     QPointer<FormWindow> window_;
-    const Control* control_;
+    Control* control_;
+    QString announced_;
 };
 
 class FormAccessible : public QAccessibleWidget {
   public:
     explicit FormAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {
-        for (const Control* c : window->form().controls())
-            if (!c->accessibleName.empty()) {
+        for (Control* c : window->form().controls())
+            if (!c->accessibleName.empty() || c->accessibleText) {
                 auto* child = new ControlAccessible(window, c);
                 QAccessible::registerAccessibleInterface(child); // Qt owns it from here
                 children_.push_back(child);
@@ -69,9 +110,13 @@ class FormAccessible : public QAccessibleWidget {
             if (c->rect().contains(x, y) && !c->state().invisible) return c;
         return nullptr;
     }
+    void announceChanges() {
+        for (ControlAccessible* c : children_)
+            c->announceChange();
+    }
 
   private:
-    std::vector<QAccessibleInterface*> children_;
+    std::vector<ControlAccessible*> children_;
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
@@ -85,6 +130,12 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 void installFormAccessibility() {
     static const bool installed = (QAccessible::installFactory(factory), true);
     (void)installed;
+}
+
+void announceAccessibleChanges(FormWindow& window) {
+    if (!QAccessible::isActive()) return; // nobody listens: nothing to read out
+    if (auto* form = dynamic_cast<FormAccessible*>(QAccessible::queryAccessibleInterface(&window)))
+        form->announceChanges();
 }
 
 } // namespace toolkit

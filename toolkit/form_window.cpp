@@ -42,18 +42,28 @@ void FormWindow::paintEvent(QPaintEvent*) {
 void FormWindow::mousePressEvent(QMouseEvent* e) {
     events_.buttonsDown(e->buttons() & ~e->button());
     events_.press(e->position().toPoint(), e->button());
-    update();
+    changed();
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* e) {
     events_.release(e->position().toPoint(), e->button());
-    update();
+    changed();
 }
 
 void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
     events_.buttonsDown(e->buttons() & ~e->button());
     events_.doubleClick(e->position().toPoint(), e->button());
+    changed();
+}
+
+void FormWindow::activate(Control& control) {
+    events_.click(control);
+    changed();
+}
+
+void FormWindow::changed() {
     update();
+    announceAccessibleChanges(*this);
 }
 
 // Another window taking the activation, or this one hiding, takes the mouse
@@ -61,7 +71,7 @@ void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
 void FormWindow::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && !isActiveWindow()) {
         events_.cancelCapture();
-        update();
+        changed();
     }
     QWidget::changeEvent(e);
 }

@@ -14,6 +14,8 @@ class FormWindow : public QWidget {
     FormWindow(Form& form, EventRouter& events);
 
     Form& form() { return form_; }
+    // A click asked for by assistive technology: the same path as the mouse's.
+    void activate(Control& control);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +26,9 @@ class FormWindow : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    // After handlers ran: repaint, and tell assistive technology what changed.
+    void changed();
+
     Form& form_;
     EventRouter& events_;
     // At a device pixel ratio above 1 the form is rendered here at its own
