@@ -6,6 +6,7 @@
 #include "press_feedback.h"
 #include "saving.h"
 #include "startup_painting.h"
+#include "strip_reading.h"
 
 namespace app {
 
@@ -17,6 +18,7 @@ toolkit::Project project() {
             compose::bindPressFeedback(form, events);
             compose::bindLetterKeys(form, events);
             compose::bindClear(form, events);
+            compose::bindStripReading(form);
             output::bindSave(form, events);
         },
         QStringLiteral("cartouchery"),

@@ -13,6 +13,7 @@ void clearStrip(const SlotStrip& strip, toolkit::Control& canvas, const toolkit:
 void bindClear(toolkit::Form& form, toolkit::EventRouter& events) {
     toolkit::Control& clear = form.control("Image33");
     clear.accessibleName = "Clear";
+    clear.accessibleDescription = "empties the strip";
     events.bind(clear, {.click = [strip = slotStrip(form), &canvas = form.control("Picture1"),
                                   &blank = form.control("Picture2")] {
                     clearStrip(strip, canvas, blank);

@@ -27,6 +27,7 @@ void bindLetterKeys(toolkit::Form& form, toolkit::EventRouter& events) {
         toolkit::Control& control = form.control(key.control);
         const toolkit::Control& glyph = form.control("Image4", key.glyph);
         control.accessibleName = key.letter;
+        control.accessibleDescription = key.sign;
         events.bind(control, {.click = [strip, &glyph] { writeGlyph(strip, glyph); }});
     }
 }

@@ -39,6 +39,7 @@ void saveStrip(const SaveControls& save) {
 void bindSave(toolkit::Form& form, toolkit::EventRouter& events) {
     toolkit::Control& button = form.control("Image32");
     button.accessibleName = "Save";
+    button.accessibleDescription = "saves the strip as a bitmap";
     events.bind(button, {.click = [save = saveControls(form)] { saveStrip(save); }});
 }
 
