@@ -12,10 +12,11 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  xvfb xauth imagemagick dbus at-spi2-core python3-pyatspi
 )
 if [[ "${1:-}" == "--with-screen" ]]; then
-  # Only needed to run the program where no display exists (screenshots).
-  packages+=(xvfb xauth imagemagick xdotool)
+  # Only needed to drive the program by hand where no display exists.
+  packages+=(xdotool)
 fi
 
 missing=()

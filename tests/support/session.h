@@ -23,6 +23,8 @@ inline void PrintTo(const Picture& p, std::ostream* os) {
 }
 } // namespace toolkit
 
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace testing_support {
 
 class FakeDialog : public toolkit::CommonDialog {
