@@ -5,6 +5,7 @@
 #include "description_reader.h"
 #include "description_writer.h"
 #include "embedded_description.h"
+#include "support/expected_strip.h"
 #include "support/pixels.h"
 #include "support/session.h"
 
@@ -274,24 +275,6 @@ TEST_F(Handlers, ClearEmptiesTheStripAndTheNextLetterRefillsSlotZero) {
 }
 
 // --- Save ---------------------------------------------------------------------
-
-QImage blankStrip() {
-    QImage img(567, 53, QImage::Format_ARGB32);
-    img.fill(qRgb(255, 255, 255));
-    return img;
-}
-
-// The strip as it should be saved: each glyph's black pixels at its place.
-QImage expectedStrip(const std::vector<QImage>& glyphs) {
-    const int left[] = {8, 57, 113, 170, 227, 284, 340, 397, 454, 510};
-    QImage img = blankStrip();
-    for (size_t i = 0; i < glyphs.size() && i < 10; ++i)
-        for (int y = 0; y < glyphs[i].height(); ++y)
-            for (int x = 0; x < glyphs[i].width(); ++x)
-                if (qAlpha(glyphs[i].pixel(x, y)) && left[i] + x < 567)
-                    img.setPixel(left[i] + x, 8 + y, qRgb(0, 0, 0));
-    return img;
-}
 
 TEST_F(Handlers, SaveAtStartWritesAWhiteStrip) {
     const QImage saved = save("start.bmp");
