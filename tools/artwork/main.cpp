@@ -1,11 +1,12 @@
 // artwork: writes every picture of The Cartouchery's picture set.
 //
-//   artwork OUT_DIR [--sheet SHEET.png]
+//   artwork OUT_DIR [--sheet SHEET.png] [--signs SIGNS.png]
 //
 // Reads the Noto fonts named at build time, writes the 94 different pictures
 // (GIF, BMP, ICO) into OUT_DIR, the window icon's design at desktop icon
-// sizes into OUT_DIR/icons (PNG), and, with --sheet, a contact sheet PNG. The
-// same fonts always give the same bytes; assets/ holds the committed output.
+// sizes into OUT_DIR/icons (PNG), with --sheet a contact sheet PNG, and with
+// --signs the glyphs beside their Noto references. The same fonts always
+// give the same bytes; assets/ holds the committed output.
 #include "pictures.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,18 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv); // lets Qt find its image plugins for the sheet
-    if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--sheet")) {
-        std::fprintf(stderr, "usage: artwork OUT_DIR [--sheet SHEET.png]\n");
+    std::string sheet, signs;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--sheet")
+            sheet = argv[i + 1];
+        else if (option == "--signs")
+            signs = argv[i + 1];
+        else
+            argc = 0; // unknown: show the usage
+    }
+    if (argc < 2 || argc % 2 != 0) {
+        std::fprintf(stderr, "usage: artwork OUT_DIR [--sheet SHEET.png] [--signs SIGNS.png]\n");
         return 2;
     }
     try {
@@ -44,7 +55,8 @@ int main(int argc, char** argv) {
             if (!png.save(QString::fromStdString(path), "PNG"))
                 throw std::runtime_error("cannot write " + path);
         }
-        if (argc == 4) artwork::writeContactSheet(pictures, fonts, argv[3]);
+        if (!sheet.empty()) artwork::writeContactSheet(pictures, fonts, sheet);
+        if (!signs.empty()) artwork::writeSignsSheet(pictures, fonts, signs);
         std::printf("wrote %zu pictures to %s\n", pictures.size(), argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "artwork: %s\n", e.what());

@@ -36,6 +36,18 @@ std::vector<Asset> allPictures(const Fonts& fonts);
 void writeContactSheet(const std::vector<Asset>& assets, const Fonts& fonts,
                        const std::string& path);
 
+// What a glyph picture shows, for the comparison sheet.
+struct SignEntry {
+    int index; // in the glyph set: glyph-NN.gif
+    std::string gardiner;
+    std::string name;
+    std::vector<char32_t> reference; // Noto signs it is compared with, left to right
+};
+std::vector<SignEntry> signCatalogue();
+
+// A PNG with every glyph at 1x and 4x beside its Noto reference drawn large.
+void writeSignsSheet(const std::vector<Asset>& assets, const Fonts& fonts, const std::string& path);
+
 // Shared look of the letters on keys and buttons.
 inline constexpr Rgb kLetterRed{206, 22, 2};
 
