@@ -351,6 +351,43 @@ INSTANTIATE_TEST_SUITE_P(PictureSet, Glyph,
                          ::testing::Values(0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16,
                                            17, 18, 19, 20, 21, 23, 25, 28, 29, 30, 31, 33, 37, 39));
 
+// The features that name a hand-drawn sign, pixel by pixel: the hand's thumb
+// clear of its palm, the viper's two horns and eye, the flax's open loops,
+// the cobra's eye.
+TEST(PictureSet, HandDrawnSignsKeepTheFeaturesThatNameThem) {
+    struct Feature {
+        int glyph;
+        QPoint at;
+        bool black;
+        const char* what;
+    };
+    const Feature features[] = {
+        {7, {18, 1}, true, "the hand's thumb"},
+        {7, {18, 4}, false, "the gap between thumb and palm"},
+        {7, {0, 9}, true, "the fingertips at the left edge"},
+        {7, {49, 4}, true, "the flared wrist on the right"},
+        {10, {1, 0}, true, "the viper's left horn"},
+        {10, {8, 0}, true, "the viper's right horn"},
+        {10, {5, 0}, false, "the space between the horns"},
+        {10, {4, 5}, false, "the viper's eye"},
+        {10, {20, 12}, true, "the body on the ground"},
+        {10, {20, 8}, false, "no body above the ground mid-way"},
+        {13, {7, 6}, false, "the flax's top loop is open"},
+        {13, {7, 17}, false, "the middle loop is open"},
+        {13, {7, 27}, false, "the bottom loop is open"},
+        {13, {0, 40}, true, "the crossed ends reach the foot"},
+        {15, {3, 3}, false, "the cobra's eye"},
+        {15, {4, 0}, true, "the cobra's head at the top left"},
+        {15, {38, 37}, true, "the tail at the bottom right"},
+    };
+    for (const Feature& f : features) {
+        const QImage img = decode(readAsset(glyphFile(f.glyph)));
+        EXPECT_EQ(qAlpha(img.pixel(f.at)) != 0, f.black)
+            << "glyph " << f.glyph << " pixel (" << f.at.x() << ", " << f.at.y() << "), " << f.what
+            << ": expected " << (f.black ? "black" : "transparent");
+    }
+}
+
 // White inside a figure is transparent: the stripes of the stool and the
 // placenta, the gap inside the pool.
 TEST(PictureSet, InnerDetailsOfGlyphsAreTransparent) {

@@ -2,11 +2,14 @@
 // Most come from the outline drawings of Noto Sans Egyptian Hieroglyphs: each
 // outline is filled into a silhouette, and the drawing's inner lines are kept
 // as white (transparent) details. Signs whose outlines do not survive at these
-// sizes are drawn here from simple shapes.
+// sizes are drawn here from simple shapes, or, where the features that name
+// the sign need placing pixel by pixel, read from a hand-drawn grid in
+// small-signs/.
 #include "pictures.h"
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <limits>
 #include <stdexcept>
 
@@ -265,19 +268,47 @@ Shape doorBolt(double W, double H) {
     };
 }
 
+// A hand-drawn sign: "#" black, "." transparent, a line a row; lines that
+// start with "//" are notes. It must be exactly the picture's size.
+Pixels fromGrid(const std::string& file, int W, int H) {
+    const std::string path = std::string(ARTWORK_SMALL_SIGNS) + "/" + file;
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    Pixels out;
+    int rows = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("//", 0) == 0) continue;
+        if (int(line.size()) != W)
+            throw std::runtime_error(path + ": row " + std::to_string(rows + 1) + " is " +
+                                     std::to_string(line.size()) + " wide, expected " +
+                                     std::to_string(W));
+        for (char c : line) {
+            if (c != '#' && c != '.')
+                throw std::runtime_error(path + ": row " + std::to_string(rows + 1) + " holds '" +
+                                         c + "'; use # or .");
+            out.push_back(c == '#');
+        }
+        ++rows;
+    }
+    if (rows != H)
+        throw std::runtime_error(path + ": " + std::to_string(rows) + " rows, expected " +
+                                 std::to_string(H));
+    return out;
+}
+
 struct Sign {
     int index, width, height;
-    std::vector<Part> parts; // from the font, or
-    Shape shape;             // drawn here
-    int blankRight = 0;      // transparent columns kept on the right
+    std::vector<Part> parts;    // from the font, or
+    Shape shape;                // drawn here, or
+    int blankRight = 0;         // transparent columns kept on the right
+    const char* grid = nullptr; // hand-drawn, in small-signs/
 };
 
 std::vector<Sign> signs() {
     // Unicode code points of the Gardiner signs used.
     constexpr char32_t G1 = 0x1313F, D36 = 0x1309D, D58 = 0x130C0, V31 = 0x133A1, V31A = 0x133A2,
-                       N29 = 0x1320E, S29 = 0x132F4, V13 = 0x1337F, D46 = 0x130A7, M17 = 0x131CB,
-                       M17A = 0x131CC, I9 = 0x13191, W11 = 0x133BC, V28 = 0x1339B, I10 = 0x13193,
-                       G17 = 0x13153, G43 = 0x13171, F32 = 0x13121;
+                       N29 = 0x1320E, S29 = 0x132F4, V13 = 0x1337F, M17 = 0x131CB, M17A = 0x131CC,
+                       W11 = 0x133BC, G17 = 0x13153, G43 = 0x13171, F32 = 0x13121;
     return {
         {0, 52, 43, {{G1, 0, 0, 52, 43}}, {}},
         {1, 50, 15, {{D36, 0, 0, 50, 15}}, {}},
@@ -286,14 +317,14 @@ std::vector<Sign> signs() {
         {4, 23, 19, {{N29, 0, 0, 23, 19}}, {}},
         {5, 13, 41, {{S29, 0, 0, 13, 41}}, {}},
         {6, 49, 16, {{V13, 0, 0, 49, 16, false, 0.55, false, true}}, {}},
-        {7, 50, 15, {{D46, 0, 0, 50, 15}}, {}},
+        {7, 50, 15, {}, {}, 0, "glyph-07.txt"},
         {8, 30, 43, {{M17A, 0, 0, 30, 43}}, {}},
-        {10, 47, 14, {{I9, 0, 0, 47, 14, false, 0.45}}, {}},
+        {10, 47, 14, {}, {}, 0, "glyph-10.txt"},
         {11, 20, 18, {{W11, 0, 0, 20, 18}}, {}},
         {12, 21, 21, {}, reedShelter(21, 21)},
-        {13, 16, 41, {{V28, 0, 0, 15, 41, false, 0.2}}, {}, 1},
+        {13, 16, 41, {}, {}, 0, "glyph-13.txt"},
         {14, 11, 44, {{M17, 0, 0, 11, 44}}, {}},
-        {15, 39, 39, {{I10, 0, 0, 39, 39, false, 0.4}}, {}},
+        {15, 39, 39, {}, {}, 0, "glyph-15.txt"},
         {16, 50, 17, {{V31A, 0, 0, 50, 17, true, 0.3}}, {}},
         {17, 23, 20, {}, pointedHill(23, 20)},
         {18, 49, 14, {}, mouth(49, 14)},
@@ -325,8 +356,9 @@ std::vector<Asset> glyphs(const Fonts& fonts) {
     std::vector<Asset> out;
     for (const Sign& s : signs()) {
         const int drawn = s.width - s.blankRight;
-        const Pixels figure = s.shape ? fromShape(drawn, s.height, s.shape)
-                                      : fromFont(fonts.hieroglyphs, s.parts, drawn, s.height);
+        const Pixels figure = s.grid    ? fromGrid(s.grid, drawn, s.height)
+                              : s.shape ? fromShape(drawn, s.height, s.shape)
+                                        : fromFont(fonts.hieroglyphs, s.parts, drawn, s.height);
         Pixels black(size_t(s.width) * s.height, 0);
         for (int y = 0; y < s.height; ++y)
             for (int x = 0; x < drawn; ++x)
