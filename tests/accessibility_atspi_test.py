@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """The program driven as a screen reader drives it, through AT-SPI.
 
-Runs inside a private X screen and D-Bus session (xvfb-run, dbus-run-session),
-starts the AT-SPI bus and the program, then finds the keys and buttons by
+Runs inside a private D-Bus session (dbus-run-session), starts its own X
+screen (Xvfb), the AT-SPI bus and the program, then finds the keys and buttons by
 role and name, presses them by their action, reads the strip, listens for its
 change events and checks the keys' faces on screen. Save is pressed by its
 action too: once cancelled (no file is written), once to a file that cannot
@@ -98,7 +98,20 @@ def press(node):
     action.doAction(names.index("Press"))
 
 
+def start_screen():
+    """A private Xvfb screen; -displayfd says its number once it takes clients.
+    -noreset keeps it up when the AT-SPI launcher, its first client, leaves."""
+    read, write = os.pipe()
+    screen = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
+    return screen
+
+
 def main():
+    screen = start_screen()
     at_bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     workdir = tempfile.mkdtemp(prefix="cartouchery-atspi-")
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -109,6 +122,7 @@ def main():
         program.terminate()
         program.wait(10)
         at_bus.terminate()
+        screen.terminate()
     print(f"{0 if failures else 1} passed, {len(failures)} failed")
     return 1 if failures else 0
 
