@@ -1,10 +1,12 @@
 // describe: compiles the window's layout data file and its pictures into the
 // binary window description that the program embeds.
 //
-//   describe LAYOUT.json ASSETS_DIR OUT_FILE
+//   describe LAYOUT.json ASSETS_DIR OUT_FILE [OUT_SOURCE.cpp]
 //
-// OUT_FILE is rewritten only when its bytes change, so an unchanged layout
-// rebuilds nothing.
+// OUT_FILE gets the description's bytes; OUT_SOURCE.cpp, if named, the same
+// bytes as a C++ array that every compiler takes, for embedding. Each output
+// is rewritten only when its bytes change, so an unchanged layout rebuilds
+// nothing.
 #include "description_reader.h"
 #include "description_writer.h"
 #include "layout_file.h"
@@ -14,9 +16,38 @@
 #include <iterator>
 #include <sstream>
 
+namespace {
+
+void writeIfChanged(const char* path, const std::string& bytes) {
+    std::ifstream old(path, std::ios::binary);
+    const std::string previous{std::istreambuf_iterator<char>(old),
+                               std::istreambuf_iterator<char>()};
+    if (old && previous == bytes) return;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    if (!out) throw std::runtime_error(std::string("cannot write ") + path);
+}
+
+// Decimal numbers, 24 a line: compact, and compiled in about a second.
+std::string asSource(const toolkit::Bytes& bytes) {
+    std::string s = "// Written by describe from the layout and the pictures; do not edit.\n"
+                    "#include <cstddef>\n\n"
+                    "extern const unsigned char cartouchery_description[];\n"
+                    "extern const std::size_t cartouchery_description_size;\n\n"
+                    "alignas(16) const unsigned char cartouchery_description[] = {\n";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        s += std::to_string(bytes[i]);
+        s += (i % 24 == 23 || i + 1 == bytes.size()) ? ",\n" : ",";
+    }
+    s += "};\nconst std::size_t cartouchery_description_size = sizeof cartouchery_description;\n";
+    return s;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: describe LAYOUT.json ASSETS_DIR OUT_FILE\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: describe LAYOUT.json ASSETS_DIR OUT_FILE [OUT_SOURCE.cpp]\n");
         return 2;
     }
     try {
@@ -27,14 +58,8 @@ int main(int argc, char** argv) {
         const toolkit::Bytes bytes =
             toolkit::writeDescription(describe::readLayout(text.str(), argv[2]));
         toolkit::readDescription(bytes); // what we write must read back
-
-        std::ifstream old(argv[3], std::ios::binary);
-        const toolkit::Bytes previous{std::istreambuf_iterator<char>(old),
-                                      std::istreambuf_iterator<char>()};
-        if (previous == bytes) return 0;
-        std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (!out) throw std::runtime_error(std::string("cannot write ") + argv[3]);
+        writeIfChanged(argv[3], std::string(bytes.begin(), bytes.end()));
+        if (argc == 5) writeIfChanged(argv[4], asSource(bytes));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "describe: %s\n", e.what());
         return 1;
