@@ -12,12 +12,11 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  xvfb xauth imagemagick dbus at-spi2-core python3-pyatspi
+  xvfb xauth imagemagick xdotool dbus at-spi2-core python3-pyatspi
+  # The Windows build: cross compilers, Wine to run it, NSIS to pack it.
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest
+  wine wine64 nsis icoutils
 )
-if [[ "${1:-}" == "--with-screen" ]]; then
-  # Only needed to drive the program by hand where no display exists.
-  packages+=(xdotool)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,151 @@
+#!/usr/bin/python3
+"""Cartouchery.exe in a real window under Wine, driven with the real mouse.
+
+Starts a private Xvfb screen, runs the Windows program with its windows
+platform plugin, and waits for the window "The Cartouchery". It must be
+591 x 521 and show, pixel for pixel, what the Linux build shows; B, A and C
+clicked with xdotool must show in the strip as they do on Linux; Save goes
+through the real Save As dialog to a Z: path and must write a 567 x 53
+bitmap. With no Linux build given, the pixels are only checked for size.
+
+    wine_window_test.py WINE_RUN QT_PREFIX WINEPREFIX Cartouchery.exe [LINUX_PROGRAM]
+"""
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+WINE_RUN, QT_PREFIX, WINEPREFIX, EXE = (os.path.abspath(a) for a in sys.argv[1:5])
+LINUX = os.path.abspath(sys.argv[5]) if len(sys.argv) > 5 and os.path.exists(sys.argv[5]) else None
+TITLE = "The Cartouchery"
+KEYS = {"A": (42, 200), "B": (98, 201), "C": (154, 201)}  # top-left corners; keys are 60 x 60
+SAVE = (239, 464)
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def start_screen():
+    read, write = os.pipe()
+    screen = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
+    return screen
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
+
+
+def wait_for(what, probe, timeout=60.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.2)
+    raise RuntimeError("timed out waiting for " + what)
+
+
+def geometry(window):
+    out = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                         capture_output=True, text=True).stdout
+    values = dict(line.split("=") for line in out.split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def grab(window):
+    x, y, w, h = geometry(window)
+    return (w, h), subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
+                                  check=True, capture_output=True).stdout
+
+
+def click(window, point, offset=(30, 30)):
+    x, y, _, _ = geometry(window)
+    xdotool("mousemove", str(x + point[0] + offset[0]), str(y + point[1] + offset[1]), "click", "1")
+    time.sleep(0.3)
+
+
+def bitmap_size(path):
+    data = open(path, "rb").read(26)
+    return data[:2], struct.unpack_from("<ii", data, 18)
+
+
+def differences(a, b, width):
+    diff = [i // 3 for i in range(0, min(len(a), len(b)), 3) if a[i:i + 3] != b[i:i + 3]]
+    return [(i % width, i // width) for i in diff]
+
+
+def session(command, env, workdir, save_as):
+    """Starts, clicks B A C, saves; returns the start and after-click pixels."""
+    before = set(xdotool("search", "--name", TITLE))
+    program = subprocess.Popen(command, env=env, cwd=workdir)
+    try:
+        window = wait_for(f"the window {TITLE!r}",
+                          lambda: next((w for w in xdotool("search", "--onlyvisible", "--name", TITLE)
+                                        if w not in before), None))
+        time.sleep(1.0)  # the first paint
+        size, start = grab(window)
+        for key in "BAC":
+            click(window, KEYS[key])
+        time.sleep(0.5)
+        _, written = grab(window)
+        windows = set(xdotool("search", "--onlyvisible", "--name", ""))
+        click(window, SAVE, (0, 0))
+        dialog = wait_for("the Save As dialog", lambda: next(
+            (w for w in xdotool("search", "--onlyvisible", "--name", "") if w not in windows), None), 30)
+        time.sleep(1.5)
+        x, y, w, h = geometry(dialog)
+        xdotool("mousemove", str(x + w // 2), str(y + h // 2))
+        xdotool("type", "--delay", "30", save_as)
+        xdotool("key", "Return")
+        wait_for("the saved file", lambda: os.path.exists(save_as.replace("Z:", "").replace("\\", "/"))
+                 and os.path.getsize(save_as.replace("Z:", "").replace("\\", "/")) >= 90366, 30)
+        return size, start, written
+    finally:
+        program.terminate()
+        program.wait(20)
+
+
+def main():
+    screen = start_screen()
+    workdir = tempfile.mkdtemp(prefix="cartouchery-wine-")
+    wine_env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
+    try:
+        started = time.time()
+        target = os.path.join(workdir, "wine.bmp")
+        size, start, written = session([WINE_RUN, QT_PREFIX, WINEPREFIX, EXE], wine_env, workdir,
+                                       "Z:" + target.replace("/", "\\"))
+        print(f"Wine: window, clicks and save in {time.time() - started:.1f} s")
+        check(size == (591, 521), f"client area 591 x 521, found {size[0]} x {size[1]}")
+        check(bitmap_size(target) == (b"BM", (567, 53)), f"a 567 x 53 bitmap, found {bitmap_size(target)}")
+        check(start != written, "the strip changed after B, A and C")
+        if LINUX:
+            linux_env = dict(wine_env, QT_QPA_PLATFORM="xcb")
+            linux_target = os.path.join(workdir, "linux.bmp")
+            _, linux_start, linux_written = session([LINUX], linux_env, workdir, linux_target)
+            for what, wine, linux in [("start screen", start, linux_start),
+                                      ("window after B, A, C", written, linux_written)]:
+                diff = differences(wine, linux, 591)
+                check(not diff, f"{what}: {len(diff)} pixels differ from Linux, first {diff[:5]}")
+            check(open(target, "rb").read() == open(linux_target, "rb").read(),
+                  "the saved bitmap is byte for byte the Linux build's")
+        else:
+            print("no Linux build given: the pixels are not compared with it")
+    finally:
+        subprocess.run(["env", f"WINEPREFIX={WINEPREFIX}", "wineserver", "-k"], capture_output=True)
+        screen.terminate()
+    print(f"{0 if failures else 1} passed, {len(failures)} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
