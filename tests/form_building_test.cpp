@@ -142,7 +142,7 @@ Bytes nestedFrames(size_t depth) {
         b.push_back(1); // children follow
         // A frame record named F000001 and so on, each name its own.
         char name[8];
-        std::snprintf(name, sizeof name, "F%06zu", i % 1'000'000);
+        std::snprintf(name, sizeof name, "F%06u", unsigned(i % 1'000'000));
         const Bytes frame = {17, 0, 0, 0, 1, 7, 0};
         b.insert(b.end(), frame.begin(), frame.end());
         b.insert(b.end(), name, name + 7);
