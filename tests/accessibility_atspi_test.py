@@ -19,16 +19,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from desktop_session import check, start_screen, summary, wait_for  # noqa: E402
+
 PROGRAM = os.path.abspath(sys.argv[1])
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, flush=True)
-
-
 def pump(seconds=0.0):
     """Lets AT-SPI events arrive for a while."""
     end = time.time() + seconds
@@ -41,15 +35,9 @@ def pump(seconds=0.0):
         time.sleep(0.02)
 
 
-def wait_for(what, probe, timeout=20.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        pump()
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.05)
-    raise RuntimeError("timed out waiting for " + what)
+def settled(what, probe, timeout=20.0):
+    """wait_for, letting AT-SPI events in between."""
+    return wait_for(what, probe, timeout, between=pump)
 
 
 def role(node):
@@ -98,18 +86,6 @@ def press(node):
     action.doAction(names.index("Press"))
 
 
-def start_screen():
-    """A private Xvfb screen; -displayfd says its number once it takes clients.
-    -noreset keeps it up when the AT-SPI launcher, its first client, leaves."""
-    read, write = os.pipe()
-    screen = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
-    os.close(write)
-    with os.fdopen(read) as numbers:
-        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
-    return screen
-
-
 def main():
     screen = start_screen()
     at_bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
@@ -123,13 +99,12 @@ def main():
         program.wait(10)
         at_bus.terminate()
         screen.terminate()
-    print(f"{0 if failures else 1} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 def run(workdir):
-    app = wait_for("the application on the AT-SPI bus", application)
-    window = wait_for("its window", lambda: next(
+    app = settled("the application on the AT-SPI bus", application)
+    window = settled("its window", lambda: next(
         (c for c in children(app) if c.getRoleName() == "frame"), None))
     check(window.name == "The Cartouchery", f"window named {window.name!r}")
     nodes = list(descendants(window))
@@ -167,7 +142,7 @@ def run(workdir):
         press(buttons[letter])
         written.append(sign)
         text = ", ".join(written)
-        wait_for(f"the strip to read {text!r}", lambda: strip.name == text, 10)
+        settled(f"the strip to read {text!r}", lambda: strip.name == text, 10)
         pump(0.3)  # the repaint and the change event
         check(screen_rgb(extents(buttons[letter])) == faces[letter],
               f"{letter} shows its up face on screen after its press")
@@ -177,14 +152,14 @@ def run(workdir):
     check(screen_rgb(extents(strip)) != empty_strip, "the strip on screen shows the signs")
 
     press(buttons["Clear"])
-    wait_for("the strip to read 'empty'", lambda: strip.name == "empty", 10)
+    settled("the strip to read 'empty'", lambda: strip.name == "empty", 10)
     pump(0.3)
     check(heard[-1:] == ["empty"], f"Clear is announced, heard {heard[-1:]}")
     check(screen_rgb(extents(strip)) == empty_strip, "the strip on screen is empty again")
 
     for letter in "CLEOPATRASON":
         press(buttons[letter])
-    wait_for("a full strip", lambda: "full" in strip.name, 10)
+    settled("a full strip", lambda: "full" in strip.name, 10)
     pump(0.3)
     count = len(heard)
     press(buttons["Z"])
@@ -198,30 +173,30 @@ def run(workdir):
     started = time.time()
     press(buttons["Save"])
     check(time.time() - started < 2, "the Save action returns before the dialog closes")
-    dialog = wait_for("the Save As dialog", lambda: next(
+    dialog = settled("the Save As dialog", lambda: next(
         (d for d in children(app) if role(d) in ("dialog", "file chooser")), None))
     cancel = next(n for n in descendants(dialog) if n.getRoleName() == "push button" and n.name == "Cancel")
     press(cancel)
-    wait_for("the dialog to close", lambda: not any(
+    settled("the dialog to close", lambda: not any(
         role(d) in ("dialog", "file chooser") for d in children(app)), 10)
     check(os.listdir(workdir) == [], f"a cancelled save writes nothing, found {os.listdir(workdir)}")
 
     # A file that cannot be written: the message reaches the reader as an alert.
     press(buttons["Save"])
-    dialog = wait_for("the Save As dialog", lambda: next(
+    dialog = settled("the Save As dialog", lambda: next(
         (d for d in children(app) if role(d) in ("dialog", "file chooser")), None))
     entry = next(n for n in descendants(dialog)
                  if n.getRoleName() == "text" and n.getState().contains(pyatspi.STATE_EDITABLE))
     entry.queryEditableText().setTextContents("/proc/cartouchery/name.bmp")
     save = next(n for n in descendants(dialog) if n.getRoleName() == "push button" and n.name == "Save")
     press(save)
-    alert = wait_for("the message box", lambda: next(
+    alert = settled("the message box", lambda: next(
         (a for a in children(app) if role(a) == "alert"), None))
     said = " ".join([alert.name] + [n.name for n in descendants(alert)])
     check("/proc/cartouchery/name.bmp" in said, f"the alert names the file: {said!r}")
     ok = next(n for n in descendants(alert) if n.getRoleName() == "push button")
     press(ok)
-    wait_for("the alert to close", lambda: not any(role(a) == "alert" for a in children(app)), 10)
+    settled("the alert to close", lambda: not any(role(a) == "alert" for a in children(app)), 10)
 
 
 if __name__ == "__main__":

@@ -19,6 +19,9 @@ import tempfile
 import time
 import zipfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../support"))
+from desktop_session import check, start_screen, summary, wait_for  # noqa: E402
+
 BUILD, WINEPREFIX = (os.path.abspath(a) for a in sys.argv[1:3])
 NAME = "Cartouchery-1.00-windows-x64"
 EXPECTED = {
@@ -29,13 +32,6 @@ EXPECTED = {
     "licenses/Qt-LGPL-3.0.txt", "licenses/Qt-GPL-3.0.txt", "licenses/Noto-fonts-OFL-1.1.txt",
 }
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cartouchery"
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, flush=True)
 
 
 def wine_env():
@@ -49,31 +45,20 @@ def wine(*args, **kwargs):
     return subprocess.run(["wine", *args], env=wine_env(), capture_output=True, text=True, **kwargs)
 
 
-def start_screen():
-    read, write = os.pipe()
-    screen = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
-    os.close(write)
-    with os.fdopen(read) as numbers:
-        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
-    return screen
-
-
-def wait_for(what, probe, timeout=60.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        if probe():
-            return True
-        time.sleep(0.3)
-    print("timed out waiting for", what, flush=True)
-    return False
+def eventually(what, probe, timeout=60.0):
+    """Whether probe comes true in time; the check that follows says what failed."""
+    try:
+        return bool(wait_for(what, probe, timeout))
+    except RuntimeError as e:
+        print(e, flush=True)
+        return False
 
 
 def shows_window(exe):
     """Starts the program with plain Wine and waits for its window."""
     program = subprocess.Popen(["wine", exe], env=wine_env(), cwd=os.path.dirname(exe))
     try:
-        return wait_for("the window", lambda: subprocess.run(
+        return eventually("the window", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--name", "The Cartouchery"],
             capture_output=True).returncode == 0)
     finally:
@@ -103,8 +88,7 @@ def main():
     finally:
         subprocess.run(["wineserver", "-k"], env=wine_env())
         screen.terminate()
-    print(f"{0 if failures else 1} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 def portable(zip_path):
@@ -123,7 +107,7 @@ def installer(setup):
     drive_c = os.path.join(WINEPREFIX, "drive_c")
     installed = os.path.join(drive_c, "Program Files", "The Cartouchery")
     check(wine(setup, "/S", timeout=120).returncode == 0, "the installer ran silently")
-    wait_for("the installed program", lambda: os.path.exists(os.path.join(installed, "Cartouchery.exe")), 60)
+    eventually("the installed program", lambda: os.path.exists(os.path.join(installed, "Cartouchery.exe")), 60)
     files = {os.path.relpath(os.path.join(d, f), installed).replace(os.sep, "/")
              for d, _, fs in os.walk(installed) for f in fs}
     check(EXPECTED <= files, f"installed: missing {sorted(EXPECTED - files)}")
@@ -138,7 +122,7 @@ def installer(setup):
 
     wine(os.path.join(installed, "Uninstall.exe"), "/S", timeout=120)
     # The uninstaller runs on from a copy of itself; wait until it is done.
-    wait_for("the uninstaller", lambda: not ours(drive_c), 60)
+    eventually("the uninstaller", lambda: not ours(drive_c), 60)
     subprocess.run(["wineserver", "-w"], env=wine_env(), timeout=60)
     check(not ours(drive_c), f"nothing of ours is left: {ours(drive_c)}")
     check(wine("reg", "query", UNINSTALL_KEY).returncode != 0, "the Add/Remove Programs entry is gone")

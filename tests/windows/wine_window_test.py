@@ -17,42 +17,18 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../support"))
+from desktop_session import check, start_screen, summary, wait_for  # noqa: E402
+
 WINE_RUN, QT_PREFIX, WINEPREFIX, EXE = (os.path.abspath(a) for a in sys.argv[1:5])
 LINUX = os.path.abspath(sys.argv[5]) if len(sys.argv) > 5 and os.path.exists(sys.argv[5]) else None
 TITLE = "The Cartouchery"
 KEYS = {"A": (42, 200), "B": (98, 201), "C": (154, 201)}  # top-left corners; keys are 60 x 60
 SAVE = (239, 464)
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, flush=True)
-
-
-def start_screen():
-    read, write = os.pipe()
-    screen = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
-    os.close(write)
-    with os.fdopen(read) as numbers:
-        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
-    return screen
 
 
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
-
-
-def wait_for(what, probe, timeout=60.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.2)
-    raise RuntimeError("timed out waiting for " + what)
 
 
 def geometry(window):
@@ -143,8 +119,7 @@ def main():
     finally:
         subprocess.run(["env", f"WINEPREFIX={WINEPREFIX}", "wineserver", "-k"], capture_output=True)
         screen.terminate()
-    print(f"{0 if failures else 1} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":

@@ -1,0 +1,45 @@
+"""What the tests that drive a real program on a screen share: a private X
+screen, waiting for something to happen, and checks that name what failed
+and end in the closing line CTest's readers know."""
+import os
+import subprocess
+import time
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def summary():
+    """Prints the closing line; the exit code for the script."""
+    print(f"{0 if failures else 1} passed, {len(failures)} failed")
+    return 1 if failures else 0
+
+
+def start_screen():
+    """A private Xvfb screen; -displayfd says its number once it takes
+    clients, and -noreset keeps it up when a first client (the AT-SPI
+    launcher, say) leaves."""
+    read, write = os.pipe()
+    screen = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
+    os.close(write)
+    with os.fdopen(read) as numbers:
+        os.environ["DISPLAY"] = ":" + numbers.readline().strip()
+    return screen
+
+
+def wait_for(what, probe, timeout=60.0, between=lambda: None):
+    """The first true answer of probe; between runs before each try."""
+    end = time.time() + timeout
+    while time.time() < end:
+        between()
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    raise RuntimeError("timed out waiting for " + what)
