@@ -30,6 +30,14 @@ Bytes bitmapHeader(uint32_t width, uint32_t height) {
     return b;
 }
 
+// A whole bitmap of 1 x 1 pixel, red.
+Bytes tinyBitmap() {
+    Bytes b = bitmapHeader(1, 1);
+    b[2] = 58, b[10] = 54;                    // file size, pixel offset
+    b.insert(b.end(), {0x00, 0x00, 0xFF, 0}); // blue, green, red, row padding
+    return b;
+}
+
 ControlRecord image(const char* name, uint16_t index, Bytes picture, bool visible) {
     ControlRecord r;
     r.name = name, r.number = 2, r.kind = ControlKind::Image, r.index = index;
@@ -48,7 +56,7 @@ Description window() {
     frame.position = Position{0, 0, 150 * 15, 80 * 15};
     frame.children.push_back(image("Image1", 0, kTinyGif, true));
     frame.children.push_back(image("Image2", 0, kTinyGif, false));
-    frame.children.push_back(image("Image2", 1, kTinyGif, false));
+    frame.children.push_back(image("Image2", 1, tinyBitmap(), false)); // shown by no one
     frame.children.back().number = 3;
     d.form.children.push_back(frame);
     return d;
@@ -64,7 +72,7 @@ TEST(FormBuilding, KeepsNothingOfBytesThatDoNotOutliveTheCall) {
     const Picture hidden = form->control("Image2", 1).picture;
     ASSERT_TRUE(hidden);
     EXPECT_EQ(hidden->size(), QSize(1, 1));
-    EXPECT_EQ(qAlpha(hidden->pixel(0, 0)), 0) << "the GIF's transparent pixel";
+    EXPECT_EQ(hidden->pixel(0, 0), qRgb(255, 0, 0)) << "the hidden store's red pixel";
 }
 
 // Each crafted window must be refused with a message that names the fault,
