@@ -55,7 +55,7 @@ class FormBuilder {
         // Keep a format the painter draws directly; 8-bit bitmaps are not.
         if (img.format() == QImage::Format_Indexed8)
             img = img.convertToFormat(QImage::Format_RGB32);
-        p = Picture(std::make_shared<const QImage>(std::move(img)));
+        p = std::make_shared<const QImage>(std::move(img));
         return p;
     }
 

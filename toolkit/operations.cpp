@@ -43,7 +43,7 @@ void paintPicture(Control& target, const Picture& picture, double x, double y,
 }
 
 Picture image(const Control& box) {
-    return Picture(std::make_shared<const QImage>(box.surface));
+    return std::make_shared<const QImage>(box.surface);
 }
 
 void savePicture(const Picture& picture, const QString& path) {

@@ -1,5 +1,6 @@
 // A picture: an image that never changes, shared by every control that holds
-// it.
+// it. Two controls show the same picture when they share it, not when their
+// pixels happen to agree, so pictures compare by identity.
 #pragma once
 
 #include <QImage>
@@ -8,23 +9,6 @@
 
 namespace toolkit {
 
-class Picture {
-  public:
-    Picture() = default;
-    Picture(std::shared_ptr<const QImage> image) // NOLINT: converts like the image it holds
-        : image_(std::move(image)) {}
-
-    // The image; null for no picture.
-    const QImage* get() const { return image_.get(); }
-    const QImage& operator*() const { return *image_; }
-    const QImage* operator->() const { return image_.get(); }
-    explicit operator bool() const { return image_ != nullptr; }
-    // Two controls show the same picture when they share it, not when their
-    // pixels happen to agree.
-    bool operator==(const Picture& other) const { return image_ == other.image_; }
-
-  private:
-    std::shared_ptr<const QImage> image_;
-};
+using Picture = std::shared_ptr<const QImage>;
 
 } // namespace toolkit

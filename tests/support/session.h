@@ -2,6 +2,7 @@
 // As dialog and message boxes are replaced by fakes that record what happens.
 #pragma once
 
+#include "letter_keys.h"
 #include "operations.h"
 #include "program.h"
 #include "project.h"
@@ -14,16 +15,17 @@
 #include <vector>
 
 // Failures name a picture by its size and identity, not by its raw bytes.
-namespace toolkit {
-inline void PrintTo(const Picture& p, std::ostream* os) {
+// A picture is a shared_ptr of QImage, so this lives where QImage does.
+inline void PrintTo(const toolkit::Picture& p, std::ostream* os) {
     if (!p)
         *os << "no picture";
     else
         *os << "a " << p->width() << " x " << p->height() << " picture at " << p.get();
 }
-} // namespace toolkit
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace testing_support {
 
@@ -71,6 +73,14 @@ struct ProgramUnderTest {
     toolkit::Control& control(const std::string& name) { return form().control(name); }
     toolkit::Control& control(const std::string& name, int index) {
         return form().control(name, index);
+    }
+
+    // How many slots of the strip are filled (shown).
+    int filledSlots() {
+        int n = 0;
+        for (int i = 0; i < compose::kSlotCount; ++i)
+            n += control("Image3", i).visible;
+        return n;
     }
 
     // A whole left click in the middle of a control, through the event entry.
