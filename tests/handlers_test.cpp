@@ -34,12 +34,7 @@ class Handlers : public ::testing::Test {
         for (char c : letters)
             program.click(key(c).control);
     }
-    int filled() {
-        int n = 0;
-        for (int i = 0; i < 12; ++i)
-            n += program.control("Image3", i).visible;
-        return n;
-    }
+    int filled() { return program.filledSlots(); }
     QString path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
     // Saves under that name and reads the file back.
     QImage save(const char* name) {

@@ -89,13 +89,6 @@ std::string signOf(ProgramUnderTest& p, const toolkit::Picture& picture) {
     return "unknown sign";
 }
 
-int filled(ProgramUnderTest& p) {
-    int n = 0;
-    for (int slot = 0; slot < compose::kSlotCount; ++slot)
-        n += p.control("Image3", slot).visible;
-    return n;
-}
-
 bool isLetterKey(const toolkit::Control& c) {
     for (const compose::LetterKey& k : compose::kLetterKeys)
         if (c.name == k.control) return true;
@@ -147,7 +140,7 @@ std::optional<std::string> play(const std::vector<Step>& run) {
         if (s.kind == Kind::Click || s.kind == Kind::DoubleClick || s.kind == Kind::ReleaseAway)
             events.buttonsDown(Qt::NoButton);
         const toolkit::Control& under = toolkit::controlAt(p.form(), s.point);
-        const int before = filled(p);
+        const int before = p.filledSlots();
         switch (s.kind) {
         case Kind::Press:
             events.press(s.point, s.button);
@@ -191,8 +184,8 @@ std::optional<std::string> play(const std::vector<Step>& run) {
         // How many letters the step writes, where that is plain without
         // playing the router: a release may end an earlier press as a click.
         if (const auto want = expectedFilled(p, s, under, target, before);
-            want && *want != filled(p))
-            return at + std::to_string(filled(p)) + " slots filled, expected " +
+            want && *want != p.filledSlots())
+            return at + std::to_string(p.filledSlots()) + " slots filled, expected " +
                    std::to_string(*want);
 
         std::vector<QImage> glyphs;
