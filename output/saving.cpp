@@ -5,15 +5,8 @@
 namespace output {
 
 SaveControls saveControls(toolkit::Form& form) {
-    SaveControls save{{},
-                      &form.control("Picture1"),
-                      &form.control("Picture2"),
-                      &form.dialog("CommonDialog1"),
-                      &form.messages(),
-                      form.caption()};
-    for (size_t i = 0; i < save.strip.size(); ++i)
-        save.strip[i] = &form.control("Image3", int(i));
-    return save;
+    return {compose::slotStrip(form),      &form.control("Picture1"), &form.control("Picture2"),
+            &form.dialog("CommonDialog1"), &form.messages(),          form.caption()};
 }
 
 void composeStrip(const SaveControls& save) {

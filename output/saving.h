@@ -3,6 +3,7 @@
 #pragma once
 
 #include "events.h"
+#include "letter_keys.h"
 
 #include <array>
 
@@ -29,18 +30,20 @@ inline constexpr std::array<Place, 12> kSlotPlaces = {{
     {16.5f, 0.2f},
 }};
 
+static_assert(kSlotPlaces.size() == compose::kSlotCount, "a place for every slot");
+
 // What a save works on, looked up once when the handler is bound.
 struct SaveControls {
-    std::array<const toolkit::Control*, kSlotPlaces.size()> strip; // Image3(0) to (11)
-    toolkit::Control* canvas;                                      // Picture1
-    const toolkit::Control* blank;                                 // Picture2
-    toolkit::CommonDialog* dialog;                                 // CommonDialog1
+    compose::SlotStrip strip;
+    toolkit::Control* canvas;      // Picture1
+    const toolkit::Control* blank; // Picture2
+    toolkit::CommonDialog* dialog; // CommonDialog1
     toolkit::MessageSink* messages;
     QString caption;
 };
 SaveControls saveControls(toolkit::Form& form);
 
-// Every save starts from the blank canvas and paints the filled strip only,
+// Every save starts from the blank canvas and paints the filled slots only,
 // so the file shows what the strip shows.
 void composeStrip(const SaveControls& save);
 
