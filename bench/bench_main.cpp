@@ -86,7 +86,7 @@ void ComposeAndWriteASave(benchmark::State& state) {
     const output::SaveControls save = output::saveControls(s->form());
     for (auto _ : state) {
         output::composeStrip(save);
-        toolkit::savePicture(toolkit::image(s->form().control("Picture1")), path);
+        toolkit::savePicture(toolkit::image(*save.canvas), path);
     }
 }
 BENCHMARK(ComposeAndWriteASave)->Unit(benchmark::kMillisecond);
