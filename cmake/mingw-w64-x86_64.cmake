@@ -1,12 +1,7 @@
 # Cross-builds for 64-bit Windows with Debian's MinGW-w64 (posix threads, as
 # Qt needs) against a Qt for Windows at QT_WINDOWS_PREFIX. Build-time tools
 # and tests run under Wine, with a prefix of their own in the build folder.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(triple x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
-set(CMAKE_RC_COMPILER ${triple}-windres)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-compilers.cmake)
 
 if(NOT QT_WINDOWS_PREFIX)
   set(QT_WINDOWS_PREFIX "$ENV{QT_WINDOWS_PREFIX}")
@@ -21,12 +16,8 @@ if(NOT EXISTS "${QT_WINDOWS_PREFIX}/lib/cmake/Qt6/Qt6Config.cmake")
 endif()
 set(QT_WINDOWS_PREFIX "${QT_WINDOWS_PREFIX}" CACHE PATH "Qt 6 for 64-bit Windows (MinGW-w64)")
 
-set(CMAKE_FIND_ROOT_PATH /usr/${triple} ${QT_WINDOWS_PREFIX})
+list(APPEND CMAKE_FIND_ROOT_PATH ${QT_WINDOWS_PREFIX})
 set(CMAKE_PREFIX_PATH ${QT_WINDOWS_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Qt's own tools (moc, rcc) are the build machine's.
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
