@@ -1,6 +1,6 @@
-"""What the tests that drive a real program on a screen share: a private X
-screen, waiting for something to happen, and checks that name what failed
-and end in the closing line CTest's readers know."""
+"""What the scripted tests share: checks that name what failed and end in
+the closing line CTest's readers know; and for those that drive a real
+program, a private X screen and waiting for something to happen."""
 import os
 import subprocess
 import time

@@ -5,18 +5,15 @@ record naming the program, read back with wrestool.
 
     exe_resources_test.py Cartouchery.exe window.ico
 """
+import os
 import struct
 import subprocess
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../support"))
+from desktop_session import check, summary  # noqa: E402
+
 EXE, ICON = sys.argv[1], sys.argv[2]
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, flush=True)
 
 
 def subsystem(exe):
@@ -97,8 +94,7 @@ def main():
     # The same bitmap bytes: every pixel and the mask as in the window's icon.
     check(carried and expected and carried[0][1] == expected[0][1],
           "the icon's pixels are the window icon's")
-    print(f"{0 if failures else 1} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":
