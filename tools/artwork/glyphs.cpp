@@ -300,7 +300,6 @@ struct Sign {
     int index, width, height;
     std::vector<Part> parts;    // from the font, or
     Shape shape;                // drawn here, or
-    int blankRight = 0;         // transparent columns kept on the right
     const char* grid = nullptr; // hand-drawn, in small-signs/
 };
 
@@ -317,14 +316,14 @@ std::vector<Sign> signs() {
         {4, 23, 19, {{N29, 0, 0, 23, 19}}, {}},
         {5, 13, 41, {{S29, 0, 0, 13, 41}}, {}},
         {6, 49, 16, {{V13, 0, 0, 49, 16, false, 0.55, false, true}}, {}},
-        {7, 50, 15, {}, {}, 0, "glyph-07.txt"},
+        {7, 50, 15, {}, {}, "glyph-07.txt"},
         {8, 30, 43, {{M17A, 0, 0, 30, 43}}, {}},
-        {10, 47, 14, {}, {}, 0, "glyph-10.txt"},
+        {10, 47, 14, {}, {}, "glyph-10.txt"},
         {11, 20, 18, {{W11, 0, 0, 20, 18}}, {}},
         {12, 21, 21, {}, reedShelter(21, 21)},
-        {13, 16, 41, {}, {}, 0, "glyph-13.txt"},
+        {13, 16, 41, {}, {}, "glyph-13.txt"},
         {14, 11, 44, {{M17, 0, 0, 11, 44}}, {}},
-        {15, 39, 39, {}, {}, 0, "glyph-15.txt"},
+        {15, 39, 39, {}, {}, "glyph-15.txt"},
         {16, 50, 17, {{V31A, 0, 0, 50, 17, true, 0.3}}, {}},
         {17, 23, 20, {}, pointedHill(23, 20)},
         {18, 49, 14, {}, mouth(49, 14)},
@@ -355,14 +354,9 @@ IndexedImage toGlyph(const Pixels& black, int W, int H) {
 std::vector<Asset> glyphs(const Fonts& fonts) {
     std::vector<Asset> out;
     for (const Sign& s : signs()) {
-        const int drawn = s.width - s.blankRight;
-        const Pixels figure = s.grid    ? fromGrid(s.grid, drawn, s.height)
-                              : s.shape ? fromShape(drawn, s.height, s.shape)
-                                        : fromFont(fonts.hieroglyphs, s.parts, drawn, s.height);
-        Pixels black(size_t(s.width) * s.height, 0);
-        for (int y = 0; y < s.height; ++y)
-            for (int x = 0; x < drawn; ++x)
-                black[size_t(y) * s.width + x] = figure[size_t(y) * drawn + x];
+        const Pixels black = s.grid    ? fromGrid(s.grid, s.width, s.height)
+                             : s.shape ? fromShape(s.width, s.height, s.shape)
+                                       : fromFont(fonts.hieroglyphs, s.parts, s.width, s.height);
         char name[32];
         std::snprintf(name, sizeof name, "glyph-%02d.gif", s.index);
         out.push_back({name, encodeGif(toGlyph(black, s.width, s.height), {1, true})});
