@@ -215,6 +215,44 @@ TEST_F(Handlers, RightAndMiddleClicksWriteNoLetter) {
     EXPECT_EQ(filled(), 0);
 }
 
+// Another button going down or up during a left click does not spoil it:
+// the click belongs to the left button alone. Each step is a button (L, R,
+// M) going down (+) or up (-) over the key, or up away from it (~).
+struct Chord {
+    const char* steps;
+    int letters;
+};
+
+void PrintTo(const Chord& c, std::ostream* os) {
+    *os << '"' << c.steps << '"';
+}
+
+class Chords : public ::testing::TestWithParam<Chord> {};
+
+TEST_P(Chords, TheLeftButtonAloneDecidesTheClick) {
+    ProgramUnderTest program;
+    Control& a = program.control(key('A').control);
+    const QPoint on = a.rectInWindow().center(), away{5, 5};
+    const std::string steps = GetParam().steps;
+    for (size_t i = 0; i + 1 < steps.size(); i += 3) {
+        const Qt::MouseButton button = steps[i] == 'L'   ? Qt::LeftButton
+                                       : steps[i] == 'R' ? Qt::RightButton
+                                                         : Qt::MiddleButton;
+        if (steps[i + 1] == '+')
+            program.session->events().press(on, button);
+        else
+            program.session->events().release(steps[i + 1] == '~' ? away : on, button);
+    }
+    EXPECT_EQ(program.filledSlots(), GetParam().letters) << steps;
+    EXPECT_EQ(a.picture, program.control("Image1", 0).picture) << steps << ": A is up again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, Chords,
+                         ::testing::Values(Chord{"L+ R+ L- R-", 1}, Chord{"R+ L+ L- R-", 1},
+                                           Chord{"L+ M+ M- L-", 1}, Chord{"L+ R+ R- L-", 1},
+                                           Chord{"L+ R+ L~ R-", 0}, Chord{"R+ L+ R- L~", 0},
+                                           Chord{"R+ R- L+ L-", 1}));
+
 TEST_F(Handlers, TheBackdropPanelIgnoresPresses) {
     Control& panel = program.control("Image30");
     const toolkit::Picture start = panel.picture;

@@ -69,7 +69,8 @@ void EventRouter::releaseOver(const Control& over, Qt::MouseButton button) {
     if (it == handlers_.end()) return;
     const Handlers h = it->second; // a handler may rebind; keep this run's copy
     if (h.release) h.release();
-    if (button == Qt::LeftButton && !held_ && h.click && &over == target) h.click();
+    // Other buttons still held do not spoil the click: only the left one counts.
+    if (button == Qt::LeftButton && h.click && &over == target) h.click();
 }
 
 void EventRouter::cancelCapture() {

@@ -22,8 +22,8 @@ struct Handlers {
 
 // A press captures the mouse for the control under it: the release goes to
 // that control wherever the pointer is, so a key never stays pressed. A click
-// follows when the left button comes up over the same control. Every button
-// gives press and release.
+// follows when the left button comes up over the same control, whatever other
+// buttons are held. Every button gives press and release.
 class EventRouter {
   public:
     explicit EventRouter(Form& form) : form_(form) {}
