@@ -1,11 +1,14 @@
 // The window built from the embedded description: where every control lies,
 // what the window shows at start, and which control a point hits.
+#include "description_writer.h"
 #include "events.h"
 #include "rendering.h"
 #include "support/pixels.h"
 #include "support/session.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using namespace testing_support;
 using toolkit::Control;
@@ -66,6 +69,49 @@ INSTANTIATE_TEST_SUITE_P(Window, Geometry, ::testing::ValuesIn(placements()), []
     return std::string(info.param.name) +
            (info.param.index >= 0 ? "_" + std::to_string(info.param.index) : "");
 });
+
+toolkit::ControlRecord colouredFrame(const char* name, uint8_t number, int x, int y, int size,
+                                     toolkit::Colour colour) {
+    toolkit::ControlRecord r;
+    r.name = name, r.number = number, r.kind = toolkit::ControlKind::Frame;
+    r.position =
+        toolkit::Position{int16_t(x * 15), int16_t(y * 15), int16_t(size * 15), int16_t(size * 15)};
+    r.backColour = colour;
+    r.borderStyle = 0;
+    return r;
+}
+
+// Frames three deep, each reaching beyond the one that holds it: the deepest
+// shows only inside all of them, and at every point the colour shown is that
+// of the control a click there reaches.
+TEST(NestedFrames, ADeepFrameShowsOnlyWhereItCanBeHit) {
+    toolkit::Description d;
+    d.form.name = "Form1", d.form.kind = toolkit::ControlKind::Form;
+    d.form.clientArea = toolkit::ClientArea{0, 0, 100 * 15, 100 * 15};
+    d.form.backColour = toolkit::Colour::rgb(0, 255, 0);
+    d.form.children.push_back(
+        colouredFrame("Outer", 1, 10, 10, 40, toolkit::Colour::rgb(255, 0, 0)));
+    d.form.children[0].children.push_back(
+        colouredFrame("Inner", 2, 20, 20, 60, toolkit::Colour::rgb(0, 0, 255)));
+    d.form.children[0].children[0].children.push_back(
+        colouredFrame("Deepest", 3, 5, 5, 50, toolkit::Colour::rgb(255, 255, 0)));
+    const auto form = toolkit::Form::fromDescription(toolkit::writeDescription(d));
+    const QImage shown = toolkit::renderForm(*form).convertToFormat(QImage::Format_RGB32);
+    const std::map<QRgb, std::string> owner = {{qRgb(0, 255, 0), "Form1"},
+                                               {qRgb(255, 0, 0), "Outer"},
+                                               {qRgb(0, 0, 255), "Inner"},
+                                               {qRgb(255, 255, 0), "Deepest"}};
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const QRgb colour = shown.pixel(x, y);
+            const auto seen = owner.find(colour);
+            const std::string hit = toolkit::controlAt(*form, {x, y}).label();
+            ASSERT_TRUE(seen != owner.end() && seen->second == hit)
+                << "pixel (" << x << ", " << y << ") shows " << rgbText(colour)
+                << (seen != owner.end() ? " of " + seen->second : "") << ", but a click hits "
+                << hit;
+        }
+}
 
 class Window : public ::testing::Test {
   protected:

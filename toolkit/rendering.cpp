@@ -55,7 +55,8 @@ void drawContainer(QPainter& p, const Control& box) {
     p.fillRect(QRect(QPoint(), r.size()), QColor(box.backColour));
     if (box.bordered) drawSunkenEdge(p, QRect(QPoint(), r.size()));
     const QRect inner = box.drawableArea();
-    p.setClipRect(inner);
+    // Narrowed, never replaced: a frame inside a frame stays inside both.
+    p.setClipRect(inner, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p.translate(inner.topLeft());
     drawSurfaceAndChildren(p, box);
     p.restore();
