@@ -5,6 +5,9 @@
 #include "description_writer.h"
 #include "form.h"
 
+#include <QBuffer>
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -64,6 +67,55 @@ Description window() {
 
 ControlRecord& frameOf(Description& d) {
     return d.form.children[0];
+}
+
+// An icon whose directory says 256 x 256 (0, 0), holding a PNG of any size.
+Bytes iconHoldingPng(int width, int height) {
+    QImage img(width, height, QImage::Format_ARGB32);
+    img.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "PNG");
+    const uint32_t n = uint32_t(png.size());
+    Bytes b = {0,
+               0,
+               1,
+               0,
+               1,
+               0, // an icon file with one entry
+               0,
+               0,
+               0,
+               0,
+               1,
+               0,
+               32,
+               0, // 256 x 256, 32 bits a pixel
+               uint8_t(n),
+               uint8_t(n >> 8),
+               uint8_t(n >> 16),
+               uint8_t(n >> 24),
+               22,
+               0,
+               0,
+               0};
+    b.insert(b.end(), png.begin(), png.end());
+    return b;
+}
+
+// Hidden picture boxes of the largest size a position can give (2184 pixels
+// a side), each with a persistent image: small bytes, much memory.
+void addLargePictureBoxes(Description& d, int count) {
+    for (int i = 0; i < count; ++i) {
+        ControlRecord box;
+        box.name = "Box", box.number = 9, box.kind = ControlKind::PictureBox;
+        box.index = uint16_t(i);
+        box.position = Position{0, 0, 32760, 32760};
+        box.scale = ScaleField{ScaleUnit::Twip, ScaleField::kPersistentImage};
+        box.visible = false;
+        d.form.children.push_back(box);
+    }
 }
 
 TEST(FormBuilding, KeepsNothingOfBytesThatDoNotOutliveTheCall) {
@@ -136,7 +188,25 @@ INSTANTIATE_TEST_SUITE_P(
         Crafted{"negative_client_area", [](Description& d) { d.form.clientArea->height = -15; },
                 "Form1 is 200 x -1 pixels"},
         Crafted{"negative_frame", [](Description& d) { frameOf(d).position->width = -300; },
-                "Frame1 is -20 x 80 pixels"}),
+                "Frame1 is -20 x 80 pixels"},
+        Crafted{"forty_hidden_picture_boxes", [](Description& d) { addLargePictureBoxes(d, 40); },
+                "the pixels of the window would take more than 64 MiB with the persistent "
+                "image of Box(3)"},
+        Crafted{"stretched_icon_that_understates_its_width",
+                [](Description& d) {
+                    // Stretched, so the picture does not set the image's size.
+                    frameOf(d).children[0].stretch = true;
+                    frameOf(d).children[0].picture =
+                        std::make_shared<const PictureFile>(iconHoldingPng(4500, 4));
+                },
+                "the picture of Image1(0) decodes to 4500 x 4 pixels"},
+        Crafted{"stretched_icon_larger_than_the_budget",
+                [](Description& d) {
+                    frameOf(d).children[0].stretch = true;
+                    frameOf(d).children[0].picture =
+                        std::make_shared<const PictureFile>(iconHoldingPng(5000, 5000));
+                },
+                "the picture of Image1(0) cannot be decoded"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A window with frames nested that deep, written byte by byte: the writer

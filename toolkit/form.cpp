@@ -3,6 +3,9 @@
 #include "description_reader.h"
 #include "picture_file.h"
 
+#include <QImageReader>
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace toolkit {
@@ -11,6 +14,13 @@ namespace toolkit {
 // side; it keeps every size in twips well inside an int, and a crafted
 // description from asking for gigabytes.
 constexpr int kMaxPixels = 4096;
+
+// What all the pixels of one window may take together: decoded pictures,
+// persistent images and the scaled copies of stretched images. Each of them
+// may be within kMaxPixels, yet forty of them could still ask for gigabytes.
+// Our own window needs about 5 MiB.
+constexpr int64_t kMaxPixelBytes = int64_t(64) << 20;
+constexpr int64_t kBytesPerPixel = 4;
 
 std::string sizeText(int64_t width, int64_t height) {
     return std::to_string(width) + " x " + std::to_string(height) + " pixels";
@@ -31,6 +41,27 @@ class FormBuilder {
   private:
     Form& form_;
     std::map<const PictureFile*, Picture> decoded_; // the reader shares identical pictures
+    int64_t pixelBytes_ = 0;
+
+    // Counts pixels against the window's budget before anything holds them.
+    void charge(int64_t width, int64_t height, const std::string& what) {
+        pixelBytes_ += width * height * kBytesPerPixel;
+        if (pixelBytes_ > kMaxPixelBytes)
+            throw std::runtime_error("the pixels of the window would take more than " +
+                                     std::to_string(kMaxPixelBytes >> 20) + " MiB with " + what);
+    }
+
+    // Qt refuses, before it allocates, a picture larger than what is left.
+    class DecodingLimit {
+      public:
+        explicit DecodingLimit(int64_t bytesLeft) : old_(QImageReader::allocationLimit()) {
+            QImageReader::setAllocationLimit(int(std::max<int64_t>(1, (bytesLeft >> 20) + 1)));
+        }
+        ~DecodingLimit() { QImageReader::setAllocationLimit(old_); }
+
+      private:
+        int old_;
+    };
 
     // The one picture for a file, decoded now, hidden stores included: a
     // broken picture is found when the window opens, not when a key first
@@ -49,9 +80,22 @@ class FormBuilder {
             throw std::runtime_error(
                 "the picture of " + owner + " is " + sizeText(size->first, size->second) +
                 "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
-        QImage img = QImage::fromData(file.data(), int(file.size()), format);
+        charge(size->first, size->second, "the picture of " + owner);
+        QImage img;
+        {
+            const DecodingLimit limit(kMaxPixelBytes - pixelBytes_);
+            img = QImage::fromData(file.data(), int(file.size()), format);
+        }
         if (img.isNull())
             throw std::runtime_error("the picture of " + owner + " cannot be decoded");
+        // The header may understate: an icon's directory says 256 for any
+        // larger picture inside it. What counts is what was decoded.
+        if (img.width() > kMaxPixels || img.height() > kMaxPixels)
+            throw std::runtime_error(
+                "the picture of " + owner + " decodes to " + sizeText(img.width(), img.height()) +
+                "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
+        charge(int64_t(img.width()) * img.height() - int64_t(size->first) * size->second, 1,
+               "the picture of " + owner);
         // Keep a format the painter draws directly; 8-bit bitmaps are not.
         if (img.format() == QImage::Format_Indexed8)
             img = img.convertToFormat(QImage::Format_RGB32);
@@ -101,7 +145,13 @@ class FormBuilder {
             c->height = c->picture->height() * kTwipsPerPixel;
         }
         checkSize(*c);
+        // A stretched image keeps a scaled copy of its picture at its own size.
+        if (c->stretch && c->picture)
+            charge(c->drawableArea().width(), c->drawableArea().height(),
+                   "the stretched picture of " + c->label());
         if (c->persistent) {
+            charge(c->drawableArea().width(), c->drawableArea().height(),
+                   "the persistent image of " + c->label());
             c->surface = QImage(c->drawableArea().size(), QImage::Format_ARGB32_Premultiplied);
             c->surface.fill(c->backColour);
         }
