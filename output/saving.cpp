@@ -24,8 +24,9 @@ void saveStrip(const SaveControls& save) {
     try {
         toolkit::savePicture(toolkit::image(*save.canvas), dialog.fileName);
     } catch (const toolkit::SaveError& e) {
-        save.messages->warn(save.caption, QStringLiteral("The name could not be saved as\n%1\n\n%2")
-                                              .arg(dialog.fileName, e.reason()));
+        save.messages->warn(save.caption,
+                            QStringLiteral("The picture could not be saved as\n%1\n\n%2")
+                                .arg(dialog.fileName, e.reason()));
     }
 }
 

@@ -169,6 +169,34 @@ def run(workdir):
           f"a full strip says so: {strip.name!r}")
     press(buttons["Clear"])
 
+    # While the Save As dialog is open, presses reach the window no more than
+    # clicks do: Clear blanks nothing, and Save opens no second dialog.
+    press(buttons["B"])
+    settled("the strip to read 'foot'", lambda: strip.name == "foot", 10)
+    press(buttons["Save"])
+    dialog = settled("the Save As dialog", lambda: next(
+        (d for d in children(app) if role(d) in ("dialog", "file chooser")), None))
+    press(buttons["Clear"])
+    press(buttons["Save"])
+    pump(1.0)
+    check(strip.name == "foot", f"Clear did nothing behind the dialog: the strip reads {strip.name!r}")
+    dialogs = [d for d in children(app) if role(d) in ("dialog", "file chooser")]
+    check(len(dialogs) == 1, f"one Save As dialog, found {len(dialogs)}")
+    foot = os.path.join(workdir, "foot.bmp")
+    entry = next(n for n in descendants(dialog)
+                 if n.getRoleName() == "text" and n.getState().contains(pyatspi.STATE_EDITABLE))
+    entry.queryEditableText().setTextContents(foot)
+    press(next(n for n in descendants(dialog) if n.getRoleName() == "push button" and n.name == "Save"))
+    settled("the saved file", lambda: os.path.exists(foot), 10)
+    settled("the dialog to close", lambda: not any(
+        role(d) in ("dialog", "file chooser") for d in children(app)), 10)
+    with open(foot, "rb") as f:
+        pixels = f.read()[54:]
+    check(any(b != 0xFF for b in pixels), "the saved strip shows the foot, not a blank canvas")
+    os.remove(foot)
+    press(buttons["Clear"])
+    settled("the strip to read 'empty'", lambda: strip.name == "empty", 10)
+
     # Save by its action returns at once; the dialog opens from the event loop.
     started = time.time()
     press(buttons["Save"])

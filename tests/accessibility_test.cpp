@@ -2,12 +2,14 @@
 // interfaces: keys and buttons it can press, what each key writes, a strip
 // it can read, and the message after a failed save as an alert. The change
 // events need a live AT-SPI bus: accessibility_atspi_test.py checks them.
+#include "events.h"
 #include "form_window.h"
 #include "qt_dialogs.h"
 #include "support/session.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -136,11 +138,74 @@ TEST_F(Accessibility, SavePressedByItsActionOpensTheDialogOnce) {
     EXPECT_TRUE(program.messages->texts.empty()) << "a cancel says nothing";
 }
 
-TEST(AccessibleMessage, AFailedSaveIsAnAlertWithItsText) {
+// A modal dialog keeps assistive technology off the window, as it keeps the
+// mouse off: presses made while it is open, or queued just before it opened,
+// do nothing.
+TEST_F(Accessibility, PressesWaitBehindAModalDialog) {
+    press("B");
+    QAccessibleInterface* clear = button("Clear");
+    clear->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // queued
+    QDialog modal(&window);
+    modal.setModal(true);
+    modal.show();
+    QCoreApplication::processEvents();
+    for (const char* name : {"Clear", "Save", "A"})
+        press(name);
+    EXPECT_EQ(strip(), QStringLiteral("foot")) << "nothing got past the dialog";
+    EXPECT_EQ(program.dialog->shown, 0) << "no Save As dialog behind the modal one";
+    modal.close();
+    press("Clear");
+    EXPECT_EQ(strip(), QStringLiteral("empty")) << "the window takes presses again";
+}
+
+// The control a screen reader finds at a point is the one a click there
+// reaches; a slot of the strip answers as the strip.
+TEST_F(Accessibility, TheControlAtAPointIsTheOneTheMouseHits) {
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x) {
+            const QPoint global = window.mapToGlobal(QPoint(x, y));
+            QAccessibleInterface* found = root->childAt(global.x(), global.y());
+            const toolkit::Control* hit = &toolkit::controlAt(program.form(), {x, y});
+            while (hit && hit->accessibleName.empty() && !hit->accessibleText)
+                hit = hit->container;
+            const QString expected = !hit ? QStringLiteral("nothing")
+                                     : hit->accessibleText
+                                         ? QString::fromStdString(hit->accessibleText())
+                                         : QString::fromStdString(hit->accessibleName);
+            const QString actual =
+                found ? found->text(QAccessible::Name) : QStringLiteral("nothing");
+            ASSERT_EQ(actual, expected) << "at (" << x << ", " << y << ")";
+        }
+}
+
+TEST(AccessibleWindow, ItsControlsAreFreedWithIt) {
+    ProgramUnderTest program;
+    std::vector<QAccessible::Id> ids;
+    {
+        toolkit::FormWindow window{program.form(), program.session->events()};
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+        ASSERT_NE(root, nullptr);
+        for (int i = 0; i < root->childCount(); ++i)
+            ids.push_back(QAccessible::uniqueId(root->child(i)));
+    }
+    ASSERT_EQ(ids.size(), 29u) << "26 keys, two buttons and the strip";
+    for (QAccessible::Id id : ids)
+        EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr)
+            << "interface " << id << " lives on";
+}
+
+// The message goes to the program's window, whichever window is active.
+TEST(AccessibleMessage, AFailedSaveIsAnAlertWithItsTextOnTheProgramsWindow) {
+    QWidget home, other;
+    home.show();
+    other.show();
+    other.activateWindow();
     QString role, text;
+    QWidget* parent = nullptr;
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
         if (!box) return;
+        parent = box->parentWidget();
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
         role = iface->role() == QAccessible::AlertMessage ? QStringLiteral("alert")
                                                           : QString::number(iface->role());
@@ -148,9 +213,11 @@ TEST(AccessibleMessage, AFailedSaveIsAnAlertWithItsText) {
             text += iface->child(i)->text(QAccessible::Name) + QLatin1Char('|');
         box->close();
     });
-    toolkit::QtMessageSink().warn(QStringLiteral("The Cartouchery"),
-                                  QStringLiteral("The name could not be saved as\n/x/y.bmp"));
+    toolkit::QtMessageSink(std::make_shared<QPointer<QWidget>>(&home))
+        .warn(QStringLiteral("The Cartouchery"),
+              QStringLiteral("The picture could not be saved as\n/x/y.bmp"));
     EXPECT_EQ(role, QStringLiteral("alert"));
+    EXPECT_EQ(parent, &home) << "the box belongs to the program's window";
     EXPECT_TRUE(text.contains(QStringLiteral("/x/y.bmp"))) << text.toStdString();
 }
 

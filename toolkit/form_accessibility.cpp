@@ -5,6 +5,8 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 
+#include <map>
+
 namespace toolkit {
 namespace {
 
@@ -88,13 +90,22 @@ class ControlAccessible : public QAccessibleInterface, public QAccessibleActionI
 
 class FormAccessible : public QAccessibleWidget {
   public:
-    explicit FormAccessible(FormWindow* window) : QAccessibleWidget(window, QAccessible::Window) {
+    explicit FormAccessible(FormWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window), window_(window) {
         for (Control* c : window->form().controls())
             if (!c->accessibleName.empty() || c->accessibleText) {
                 auto* child = new ControlAccessible(window, c);
-                QAccessible::registerAccessibleInterface(child); // Qt owns it from here
+                // The registry gives the child an id that AT-SPI uses; we
+                // still own it, and free it with the window's interface.
+                ids_.push_back(QAccessible::registerAccessibleInterface(child));
                 children_.push_back(child);
+                byControl_[c] = child;
             }
+    }
+    ~FormAccessible() override {
+        // Deleting an id that Qt already freed (at its own shutdown) is a no-op.
+        for (QAccessible::Id id : ids_)
+            QAccessible::deleteAccessibleInterface(id);
     }
     int childCount() const override { return int(children_.size()); }
     QAccessibleInterface* child(int i) const override {
@@ -105,9 +116,14 @@ class FormAccessible : public QAccessibleWidget {
             if (children_[i] == c) return int(i);
         return -1;
     }
+    // The mouse's own hit test answers, so a screen reader's pointer and a
+    // click always agree; a strip slot answers as the strip that holds it.
     QAccessibleInterface* childAt(int x, int y) const override {
-        for (QAccessibleInterface* c : children_)
-            if (c->rect().contains(x, y) && !c->state().invisible) return c;
+        if (!window_) return nullptr;
+        const QPoint p = window_->mapFromGlobal(QPoint(x, y));
+        if (!window_->rect().contains(p)) return nullptr;
+        for (const Control* c = &controlAt(window_->form(), p); c; c = c->container)
+            if (auto it = byControl_.find(c); it != byControl_.end()) return it->second;
         return nullptr;
     }
     void announceChanges() {
@@ -116,7 +132,10 @@ class FormAccessible : public QAccessibleWidget {
     }
 
   private:
+    QPointer<FormWindow> window_;
     std::vector<ControlAccessible*> children_;
+    std::vector<QAccessible::Id> ids_;
+    std::map<const Control*, ControlAccessible*> byControl_;
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {

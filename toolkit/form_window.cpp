@@ -3,6 +3,7 @@
 #include "form_accessibility.h"
 #include "rendering.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -57,8 +58,17 @@ void FormWindow::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void FormWindow::activate(Control& control) {
+    // A modal dialog (Save As) keeps the mouse from the window; assistive
+    // technology gets no way past it either. The check is made when the
+    // click runs, since it may have been queued before the dialog opened.
+    if (blockedByModal()) return;
     events_.click(control);
     changed();
+}
+
+bool FormWindow::blockedByModal() const {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->window() != window();
 }
 
 void FormWindow::changed() {

@@ -14,8 +14,10 @@ class FormWindow : public QWidget {
     FormWindow(Form& form, EventRouter& events);
 
     Form& form() { return form_; }
-    // A click asked for by assistive technology: the same path as the mouse's.
+    // A click asked for by assistive technology: the same path as the mouse's,
+    // and like the mouse's it does nothing while a modal dialog is open.
     void activate(Control& control);
+    bool blockedByModal() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -24,11 +24,12 @@ int run(int argc, char** argv, const Project& project) {
     QApplication::setApplicationName(project.name);
     QApplication::setApplicationVersion(project.version);
     QApplication::setDesktopFileName(project.desktopFileName);
+    const auto owner = std::make_shared<QPointer<QWidget>>();
     std::unique_ptr<Session> session;
     try {
         session = std::make_unique<Session>(
-            project, [] { return std::make_unique<QtCommonDialog>(); },
-            std::make_unique<QtMessageSink>());
+            project, [owner] { return std::make_unique<QtCommonDialog>(owner); },
+            std::make_unique<QtMessageSink>(owner));
     } catch (const std::exception& e) {
         QMessageBox::critical(
             nullptr, QApplication::applicationName(),
@@ -36,6 +37,7 @@ int run(int argc, char** argv, const Project& project) {
         return 1;
     }
     FormWindow window(session->form(), session->events());
+    *owner = &window;
     if (session->form().centred()) centreOnScreen(window);
     window.show();
     return app.exec();

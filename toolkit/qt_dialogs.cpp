@@ -1,6 +1,5 @@
 #include "qt_dialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -23,15 +22,15 @@ QString qtFilter(const QString& filter) {
 
 bool QtCommonDialog::showSave() {
     // The dialog asks before it replaces an existing file.
-    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                        QString(), qtFilter(filter));
+    const QString chosen = QFileDialog::getSaveFileName(owner_ ? owner_->data() : nullptr,
+                                                        QString(), QString(), qtFilter(filter));
     if (chosen.isEmpty()) return false;
     fileName = chosen;
     return true;
 }
 
 void QtMessageSink::warn(const QString& title, const QString& text) {
-    QMessageBox::warning(QApplication::activeWindow(), title, text);
+    QMessageBox::warning(owner_ ? owner_->data() : nullptr, title, text);
 }
 
 } // namespace toolkit
