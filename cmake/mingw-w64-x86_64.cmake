@@ -15,6 +15,9 @@ if(NOT EXISTS "${QT_WINDOWS_PREFIX}/lib/cmake/Qt6/Qt6Config.cmake")
                       "scripts/build-qt-windows.sh makes one from Debian's qt6-base source.")
 endif()
 set(QT_WINDOWS_PREFIX "${QT_WINDOWS_PREFIX}" CACHE PATH "Qt 6 for 64-bit Windows (MinGW-w64)")
+# CMake's compiler checks run this file again in projects of their own; they
+# are handed the prefix, or a prefix given only on the command line is lost.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QT_WINDOWS_PREFIX)
 
 list(APPEND CMAKE_FIND_ROOT_PATH ${QT_WINDOWS_PREFIX})
 set(CMAKE_PREFIX_PATH ${QT_WINDOWS_PREFIX})

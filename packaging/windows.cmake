@@ -28,16 +28,18 @@ if(MINGW)
     install(FILES ${stripped} DESTINATION .)
   endforeach()
 else()
+  # MSVC's runtime goes beside the program, where Windows looks for it.
+  set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
   include(InstallRequiredSystemLibraries)
 endif()
 
-# Qt is used under the LGPL 3.0, which comes with the GPL 3.0 it adds to; the
-# artwork is drawn from the Noto fonts under the OFL 1.1.
-get_target_property(qt_core_location Qt6::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(qt_prefix "${qt_core_location}" DIRECTORY)
-get_filename_component(qt_prefix "${qt_prefix}" DIRECTORY)
-install(FILES ${qt_prefix}/LICENSES/LGPL-3.0-only.txt RENAME Qt-LGPL-3.0.txt DESTINATION licenses)
-install(FILES ${qt_prefix}/LICENSES/GPL-3.0-only.txt RENAME Qt-GPL-3.0.txt DESTINATION licenses)
+# The program's own licence, then Qt's: the LGPL 3.0 with the GPL 3.0 it adds
+# to (the texts are the same for every Qt, so they come from this tree, not
+# from wherever a Qt installation keeps them); the artwork is drawn from the
+# Noto fonts under the OFL 1.1.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE RENAME Cartouchery-MIT.txt DESTINATION licenses)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/LGPL-3.0-only.txt RENAME Qt-LGPL-3.0.txt DESTINATION licenses)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-only.txt RENAME Qt-GPL-3.0.txt DESTINATION licenses)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/Noto-fonts-OFL-1.1.txt DESTINATION licenses)
 
 set(CPACK_GENERATOR ZIP NSIS)
@@ -48,7 +50,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Cartouchery-${PROJECT_VERSION}-windows-x64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "The Cartouchery")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Cartouchery)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/Noto-fonts-OFL-1.1.txt)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # The Start menu entry, and the program's own icon in Add/Remove Programs.
 set(CPACK_PACKAGE_EXECUTABLES Cartouchery "The Cartouchery")
@@ -59,4 +61,20 @@ set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/window.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/window.ico)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows) # our NSIS.template.in
+
+# CPack's own NSIS template with one line added after its first: a 64-bit
+# installer. Wine without its 32-bit half cannot run NSIS's default 32-bit
+# one, and the program is 64-bit anyway. Made from the running CMake's
+# template, so it follows CMake.
+set(nsis_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
+if(NOT EXISTS ${nsis_template})
+  message(FATAL_ERROR "CMake's NSIS template is not at ${nsis_template}")
+endif()
+file(READ ${nsis_template} template)
+string(FIND "${template}" "\n" first_line_end)
+math(EXPR rest_start "${first_line_end} + 1")
+string(SUBSTRING "${template}" 0 ${rest_start} first_line)
+string(SUBSTRING "${template}" ${rest_start} -1 rest)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in
+     "${first_line}\n  Target amd64-unicode\n${rest}")
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)

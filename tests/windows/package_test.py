@@ -29,7 +29,7 @@ EXPECTED = {
     "libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll",
     "platforms/qwindows.dll", "imageformats/qgif.dll", "imageformats/qico.dll",
     "styles/qwindowsvistastyle.dll",
-    "licenses/Qt-LGPL-3.0.txt", "licenses/Qt-GPL-3.0.txt", "licenses/Noto-fonts-OFL-1.1.txt",
+    "licenses/Cartouchery-MIT.txt", "licenses/Qt-LGPL-3.0.txt", "licenses/Qt-GPL-3.0.txt", "licenses/Noto-fonts-OFL-1.1.txt",
 }
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cartouchery"
 
