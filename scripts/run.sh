@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset release >/dev/null
+scripts/configure.sh release
 cmake --build --preset release --target cartouchery
 exec build/release/cartouchery "$@"

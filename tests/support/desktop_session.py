@@ -6,18 +6,22 @@ import subprocess
 import time
 
 failures = []
+passes = 0
 
 
 def check(condition, what):
-    if not condition:
+    global passes
+    if condition:
+        passes += 1
+    else:
         failures.append(what)
         print("FAIL:", what, flush=True)
 
 
 def summary():
-    """Prints the closing line; the exit code for the script."""
-    print(f"{0 if failures else 1} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    """Prints the closing line, counting the checks; the exit code for the script."""
+    print(f"{passes} passed, {len(failures)} failed")
+    return 1 if failures or not passes else 0
 
 
 def start_screen():

@@ -81,6 +81,7 @@ def main():
     for package in (NAME + ".zip", NAME + ".exe"):
         path = os.path.join(BUILD, package)
         print(f"{package}: {os.path.getsize(path) / 1e6:.1f} MB", flush=True)
+    installer_script()
     screen = start_screen()
     try:
         portable(os.path.join(BUILD, NAME + ".zip"))
@@ -89,6 +90,18 @@ def main():
         subprocess.run(["wineserver", "-k"], env=wine_env())
         screen.terminate()
     return summary()
+
+
+def installer_script():
+    """The installer CPack wrote: 64-bit, and its licence page shows the
+    program's own licence, not one of the others it carries."""
+    scripts = glob.glob(os.path.join(BUILD, "_CPack_Packages", "*", "NSIS", "project.nsi"))
+    check(len(scripts) == 1, f"one NSIS script, found {scripts}")
+    with open(scripts[0], encoding="utf-8-sig", errors="replace") as f:
+        nsi = f.read()
+    page = next((line.strip() for line in nsi.splitlines() if "MUI_PAGE_LICENSE" in line), "")
+    check(page.endswith('/LICENSE"'), f"the licence page shows the program's own licence: {page!r}")
+    check("Target amd64-unicode" in nsi, "the installer is a 64-bit one")
 
 
 def portable(zip_path):
