@@ -14,7 +14,8 @@ void paintBackground(toolkit::Form& form) {
             toolkit::paintPicture(window, tile.picture, column * tile.width, row * tile.height,
                                   tile.width, -tile.height);
         }
-    form.dialog("CommonDialog1").filter = QStringLiteral("picture (*.bmp)|*.bmp");
+    form.dialog("CommonDialog1").filter =
+        QStringLiteral("picture (*.bmp)|*.bmp|PNG picture (*.png)|*.png");
 }
 
 } // namespace app

@@ -5,6 +5,8 @@
 #include "program.h"
 #include "project.h"
 
+#include <QWidget>
+
 #include <memory>
 
 namespace bench {
@@ -17,6 +19,9 @@ class CancellingDialog : public toolkit::CommonDialog {
 class NoMessages : public toolkit::MessageSink {
   public:
     void warn(const QString&, const QString&) override {}
+    void inform(const QString&, const QString&) override {}
+    void present(QWidget* window) override { delete window; }
+    void beep() override {}
 };
 
 inline std::unique_ptr<toolkit::Session> quietSession() {

@@ -1,6 +1,9 @@
 #include "clearing.h"
 
 #include "operations.h"
+#include "strip_history.h"
+
+#include <QCoreApplication>
 
 namespace compose {
 
@@ -10,14 +13,19 @@ void clearStrip(const SlotStrip& strip, toolkit::Control& canvas, const toolkit:
     toolkit::paintPicture(canvas, blank.picture, 0, 0);
 }
 
-void bindClear(toolkit::Form& form, toolkit::EventRouter& events) {
+void bindClear(toolkit::Form& form, toolkit::EventRouter& events,
+               const std::shared_ptr<StripHistory>& history) {
     toolkit::Control& clear = form.control("Image33");
-    clear.accessibleName = "Clear";
-    clear.accessibleDescription = "empties the strip";
-    events.bind(clear, {.click = [strip = slotStrip(form), &canvas = form.control("Picture1"),
-                                  &blank = form.control("Picture2")] {
-                    clearStrip(strip, canvas, blank);
-                }});
+    clear.accessibleName = QCoreApplication::translate("Cartouchery", "Clear").toStdString();
+    clear.accessibleDescription =
+        QCoreApplication::translate("Cartouchery", "empties the strip").toStdString();
+    const QString text = QCoreApplication::translate("Cartouchery", "Clear");
+    const auto click = [strip = slotStrip(form), &canvas = form.control("Picture1"),
+                        &blank = form.control("Picture2"), history,
+                        text] { history->record(text, [&] { clearStrip(strip, canvas, blank); }); };
+    events.bind(clear, {.click = click});
+    events.addCommand({text, QKeySequence::keyBindings(QKeySequence::Delete), click,
+                       [strip = slotStrip(form)] { return filledSlots(strip) > 0; }, true});
 }
 
 } // namespace compose

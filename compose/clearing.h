@@ -1,8 +1,11 @@
-// The Clear button empties the strip and blanks the canvas.
+// The Clear button empties the strip and blanks the canvas; Delete does the
+// same, and both can be undone.
 #pragma once
 
 #include "events.h"
 #include "letter_keys.h"
+
+#include <memory>
 
 namespace compose {
 
@@ -10,6 +13,8 @@ namespace compose {
 // picture over the whole canvas.
 void clearStrip(const SlotStrip& strip, toolkit::Control& canvas, const toolkit::Control& blank);
 
-void bindClear(toolkit::Form& form, toolkit::EventRouter& events);
+class StripHistory;
+void bindClear(toolkit::Form& form, toolkit::EventRouter& events,
+               const std::shared_ptr<StripHistory>& history);
 
 } // namespace compose

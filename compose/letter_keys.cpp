@@ -1,8 +1,15 @@
 #include "letter_keys.h"
 
 #include "operations.h"
+#include "strip_history.h"
+
+#include <QCoreApplication>
 
 namespace compose {
+
+QString signName(const LetterKey& key) {
+    return QCoreApplication::translate("sign", key.sign);
+}
 
 SlotStrip slotStrip(toolkit::Form& form) {
     SlotStrip strip;
@@ -11,24 +18,55 @@ SlotStrip slotStrip(toolkit::Form& form) {
     return strip;
 }
 
-void writeGlyph(const SlotStrip& strip, const toolkit::Control& glyph) {
-    for (toolkit::Control* slot : strip) {
+bool writeGlyph(const SlotStrip& strip, const toolkit::Control& glyph, const char* letter) {
+    for (int i = 0; i < kVisibleSlots; ++i) {
+        toolkit::Control* slot = strip[size_t(i)];
         if (slot->visible) continue;
         // The picture goes in before the slot shows, so its old one never does.
         toolkit::setPicture(*slot, glyph.picture);
+        slot->tag = letter;
         slot->visible = true;
-        return;
+        return true;
     }
+    return false;
 }
 
-void bindLetterKeys(toolkit::Form& form, toolkit::EventRouter& events) {
+int filledSlots(const SlotStrip& strip) {
+    int n = 0;
+    for (const toolkit::Control* slot : strip)
+        n += slot->visible;
+    return n;
+}
+
+QString writtenLetters(const SlotStrip& strip) {
+    QString letters;
+    for (const toolkit::Control* slot : strip)
+        if (slot->visible) letters += QString::fromStdString(slot->tag);
+    return letters;
+}
+
+void bindLetterKeys(toolkit::Form& form, toolkit::EventRouter& events,
+                    const std::shared_ptr<StripHistory>& history) {
     const SlotStrip strip = slotStrip(form);
+    toolkit::MessageSink& messages = form.messages();
     for (const LetterKey& key : kLetterKeys) {
         toolkit::Control& control = form.control(key.control);
         const toolkit::Control& glyph = form.control("Image4", key.glyph);
         control.accessibleName = key.letter;
-        control.accessibleDescription = key.sign;
-        events.bind(control, {.click = [strip, &glyph] { writeGlyph(strip, glyph); }});
+        control.accessibleDescription = signName(key).toStdString();
+        control.toolTip = QCoreApplication::translate("Cartouchery", "%1: %2")
+                              .arg(QLatin1String(key.letter), signName(key))
+                              .toStdString();
+        const QString what =
+            QCoreApplication::translate("Cartouchery", "Write %1").arg(QLatin1String(key.letter));
+        events.bind(control,
+                    {.click = [strip, &glyph, history, &messages, what, letter = key.letter] {
+                        history->record(what, [&] {
+                            if (!writeGlyph(strip, glyph, letter)) messages.beep();
+                        });
+                    }});
+        // Typing the letter, in either case, is a click on its key.
+        events.bindCharacter(QLatin1Char(key.letter[0]), control);
     }
 }
 

@@ -1,11 +1,13 @@
 #include "strip_reading.h"
 
+#include <QCoreApplication>
+
 namespace compose {
 
 SignNames signNames(toolkit::Form& form) {
     SignNames names;
     for (const LetterKey& key : kLetterKeys)
-        names.emplace_back(form.control("Image4", key.glyph).picture, key.sign);
+        names.emplace_back(form.control("Image4", key.glyph).picture, signName(key).toStdString());
     return names;
 }
 
@@ -15,19 +17,23 @@ std::string stripText(const SlotStrip& strip, const SignNames& names) {
     for (const toolkit::Control* slot : strip) {
         if (!slot->visible) continue;
         ++filled;
-        std::string sign = "unknown sign";
+        std::string sign = QCoreApplication::translate("Cartouchery", "unknown sign").toStdString();
         for (const auto& [picture, name] : names)
             if (picture == slot->picture) sign = name;
         text += (text.empty() ? "" : ", ") + sign;
     }
-    if (filled == 0) return "empty";
-    if (filled == kSlotCount) text += "; full, the last two signs lie beyond the visible part";
+    if (filled == 0) return QCoreApplication::translate("Cartouchery", "empty").toStdString();
+    if (filled >= kVisibleSlots)
+        return QCoreApplication::translate("Cartouchery", "%1; full")
+            .arg(QString::fromStdString(text))
+            .toStdString();
     return text;
 }
 
 void bindStripReading(toolkit::Form& form) {
     toolkit::Control& frame = form.control("Frame2");
-    frame.accessibleDescription = "the signs written";
+    frame.accessibleDescription =
+        QCoreApplication::translate("Cartouchery", "the signs written").toStdString();
     frame.accessibleText = [strip = slotStrip(form), names = signNames(form)] {
         return stripText(strip, names);
     };

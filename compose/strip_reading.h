@@ -15,7 +15,7 @@ using SignNames = std::vector<std::pair<toolkit::Picture, std::string>>;
 SignNames signNames(toolkit::Form& form);
 
 // "foot, vulture, basket with handle"; "empty" for an empty strip. A full
-// strip says so, and that its last two signs lie beyond the visible part.
+// strip says so.
 std::string stripText(const SlotStrip& strip, const SignNames& names);
 
 // The strip's frame reads out the strip.

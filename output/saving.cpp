@@ -2,7 +2,33 @@
 
 #include "operations.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
 namespace output {
+namespace {
+
+const char* const kFolderKey = "save/folder";
+
+QSettings settings() {
+    return QSettings(QStringLiteral("Cartouchery"), QStringLiteral("cartouchery"));
+}
+
+const FileType* typeOf(const QString& path) {
+    const QString extension = QFileInfo(path).suffix().toLower();
+    for (const FileType& type : kFileTypes)
+        if (extension == QLatin1String(type.extension)) return &type;
+    return nullptr;
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Cartouchery", text);
+}
+
+} // namespace
 
 SaveControls saveControls(toolkit::Form& form) {
     return {compose::slotStrip(form),      &form.control("Picture1"), &form.control("Picture2"),
@@ -17,24 +43,58 @@ void composeStrip(const SaveControls& save) {
                                   kSlotPlaces[i].y);
 }
 
+QString suggestedPath(const SaveControls& save) {
+    QString folder = settings().value(QLatin1String(kFolderKey)).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    QString name = compose::writtenLetters(save.strip);
+    if (name.isEmpty()) name = QStringLiteral("name");
+    const FileType& type = kFileTypes[size_t(
+        std::clamp<int>(save.dialog->filterIndex, 0, int(kFileTypes.size()) - 1))];
+    return QDir(folder).filePath(name + QLatin1Char('.') + QLatin1String(type.extension));
+}
+
 void saveStrip(const SaveControls& save) {
     composeStrip(save);
     toolkit::CommonDialog& dialog = *save.dialog;
-    if (!dialog.showSave()) return;
-    try {
-        toolkit::savePicture(toolkit::image(*save.canvas), dialog.fileName);
-    } catch (const toolkit::SaveError& e) {
-        save.messages->warn(save.caption,
-                            QStringLiteral("The picture could not be saved as\n%1\n\n%2")
-                                .arg(dialog.fileName, e.reason()));
+    dialog.fileName = suggestedPath(save);
+    while (dialog.showSave()) {
+        QString path = dialog.fileName;
+        // Every platform's dialog adds the chosen type's extension to a bare
+        // name; where one did not, it is added here.
+        if (QFileInfo(path).suffix().isEmpty() && dialog.filterIndex >= 0 &&
+            dialog.filterIndex < int(kFileTypes.size()))
+            path +=
+                QLatin1Char('.') + QLatin1String(kFileTypes[size_t(dialog.filterIndex)].extension);
+        dialog.fileName = path; // the dialog opens again on the name given
+        const FileType* type = typeOf(path);
+        if (!type) {
+            save.messages->warn(save.caption,
+                                tr("The picture could not be saved as\n%1\n\nIt can be saved as a "
+                                   "bitmap (.bmp) or as a PNG picture (.png).")
+                                    .arg(path));
+            continue;
+        }
+        try {
+            toolkit::savePicture(toolkit::image(*save.canvas), path, type->format);
+            settings().setValue(QLatin1String(kFolderKey), QFileInfo(path).absolutePath());
+            return;
+        } catch (const toolkit::SaveError& e) {
+            save.messages->warn(
+                save.caption,
+                tr("The picture could not be saved as\n%1\n\n%2").arg(path, e.reason()));
+        }
     }
 }
 
 void bindSave(toolkit::Form& form, toolkit::EventRouter& events) {
     toolkit::Control& button = form.control("Image32");
-    button.accessibleName = "Save";
-    button.accessibleDescription = "saves the strip as a bitmap";
-    events.bind(button, {.click = [save = saveControls(form)] { saveStrip(save); }});
+    button.accessibleName = tr("Save").toStdString();
+    button.accessibleDescription = tr("saves the strip as a picture").toStdString();
+    const auto click = [save = saveControls(form)] { saveStrip(save); };
+    events.bind(button, {.click = click});
+    events.addCommand({tr("Save…"), QKeySequence::keyBindings(QKeySequence::Save), click});
 }
 
 } // namespace output

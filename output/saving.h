@@ -1,5 +1,6 @@
 // The Save button: composes the filled slots onto the canvas and writes the
-// canvas as a bitmap under the name chosen in the Save As dialog.
+// canvas, as a bitmap or a PNG picture, under the name chosen in the Save As
+// dialog.
 #pragma once
 
 #include "events.h"
@@ -32,6 +33,13 @@ inline constexpr std::array<Place, 12> kSlotPlaces = {{
 
 static_assert(kSlotPlaces.size() == compose::kSlotCount, "a place for every slot");
 
+// The file types Save writes, in the order of the dialog's filter.
+struct FileType {
+    const char* extension;
+    const char* format; // as Qt's image writers name it
+};
+inline constexpr std::array<FileType, 2> kFileTypes = {{{"bmp", "BMP"}, {"png", "PNG"}}};
+
 // What a save works on, looked up once when the handler is bound.
 struct SaveControls {
     compose::SlotStrip strip;
@@ -47,9 +55,16 @@ SaveControls saveControls(toolkit::Form& form);
 // so the file shows what the strip shows.
 void composeStrip(const SaveControls& save);
 
-// Compose, ask for a name, write. A cancel ends quietly; a failed write
-// tells the user which file and why, and leaves any existing file whole.
+// Compose, ask for a name, write. A cancel ends quietly. A name with an
+// extension of neither type, or a failed write, is reported with the file's
+// name, and the dialog opens again on that name; an existing file is left
+// whole. The dialog starts in the folder of the last save, with the letters
+// written as the name.
 void saveStrip(const SaveControls& save);
+
+// Where the dialog starts: the last folder saved to, remembered across runs,
+// or the user's Pictures folder; the name is the letters written, or "name".
+QString suggestedPath(const SaveControls& save);
 
 void bindSave(toolkit::Form& form, toolkit::EventRouter& events);
 

@@ -51,6 +51,12 @@ struct Control {
     // A control that reads out what it shows instead (the strip): its text,
     // worked out from the controls each time it is asked.
     std::function<std::string()> accessibleText;
+    // What the window shows while the pointer rests on the control.
+    std::string toolTip;
+
+    // Whatever the program keeps with the control (a slot: the letter that
+    // wrote its picture), so that state stays in the controls.
+    std::string tag;
 
     // "Image3(5)" or "Frame1", as handlers and messages name it.
     std::string label() const;

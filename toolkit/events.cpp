@@ -74,13 +74,39 @@ void EventRouter::releaseOver(const Control& over, Qt::MouseButton button) {
 }
 
 void EventRouter::cancelCapture() {
+    for (auto keys = std::exchange(keysDown_, {}); const auto& [key, control] : keys)
+        run(*control, &Handlers::release);
     Control* target = std::exchange(captured_, nullptr);
     held_ = {};
-    if (!target) return;
-    auto it = handlers_.find(target);
-    if (it == handlers_.end() || !it->second.release) return;
-    const auto release = it->second.release; // a handler may rebind; keep this run's copy
-    release();
+    if (target) run(*target, &Handlers::release);
+}
+
+void EventRouter::run(const Control& control, std::function<void()> Handlers::*which) {
+    auto it = handlers_.find(&control);
+    if (it == handlers_.end() || !(it->second.*which)) return;
+    const auto handler = it->second.*which; // a handler may rebind; keep this run's copy
+    handler();
+}
+
+void EventRouter::bindCharacter(QChar character, Control& control) {
+    typed_[character] = &control;
+}
+
+bool EventRouter::keyPress(QChar character, int key) {
+    auto it = typed_.find(character);
+    if (it == typed_.end()) return false;
+    if (!keysDown_.emplace(key, it->second).second) return true; // repeating
+    run(*it->second, &Handlers::press);
+    run(*it->second, &Handlers::click);
+    return true;
+}
+
+void EventRouter::keyRelease(int key) {
+    auto it = keysDown_.find(key);
+    if (it == keysDown_.end()) return;
+    Control& control = *it->second;
+    keysDown_.erase(it);
+    run(control, &Handlers::release);
 }
 
 } // namespace toolkit

@@ -3,11 +3,17 @@
 #include "form_accessibility.h"
 #include "rendering.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 
 namespace toolkit {
 
@@ -20,7 +26,85 @@ FormWindow::FormWindow(Form& form, EventRouter& events) : form_(form), events_(e
     setFixedSize(form.clientSize());
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The window is a fixed picture that reads left to right in every
+    // language; menus and dialogs follow the language.
+    setLayoutDirection(Qt::LeftToRight);
     installFormAccessibility();
+    for (const Command& command : events.commands()) {
+        auto* action = new QAction(command.text, this);
+        action->setShortcuts(command.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, run = command.run] {
+            run();
+            changed();
+        });
+        addAction(action);
+        commands_.push_back({action, &command});
+    }
+    changed();
+}
+
+bool FormWindow::event(QEvent* e) {
+    if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+    const auto* help = static_cast<QHelpEvent*>(e);
+    const Control& over = controlAt(form_, help->pos());
+    if (over.toolTip.empty()) {
+        QToolTip::hideText();
+        e->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), QString::fromStdString(over.toolTip), this,
+                           over.rectInWindow());
+    }
+    return true;
+}
+
+QChar typedLetter(const QString& text) {
+    const QString base = text.normalized(QString::NormalizationForm_D);
+    if (base.isEmpty()) return {};
+    const QChar c = base.front().toUpper();
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? c : QChar();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    const Qt::KeyboardModifiers m = e->modifiers();
+    if (e->key() == Qt::Key_F10 && m == Qt::ShiftModifier) {
+        showMenu(mapToGlobal(rect().center()));
+        return;
+    }
+    // Ctrl or Alt alone, or the Meta key, make a shortcut, not a letter; both
+    // together are AltGr on Windows, which types.
+    const bool shortcut =
+        bool(m & Qt::ControlModifier) != bool(m & Qt::AltModifier) || (m & Qt::MetaModifier);
+    const QChar letter = shortcut ? QChar() : typedLetter(e->text());
+    if (letter.isNull()) return QWidget::keyPressEvent(e);
+    // A held key repeats; the press it began has written its letter.
+    if (!e->isAutoRepeat() && events_.keyPress(letter, e->key() ? e->key() : letter.unicode()))
+        changed();
+}
+
+void FormWindow::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) return;
+    const QChar letter = typedLetter(e->text());
+    events_.keyRelease(e->key() ? e->key() : letter.unicode());
+    changed();
+}
+
+// A right click on a key or button is a press like any other; elsewhere, and
+// from the keyboard, it opens the menu.
+void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
+    if (e->reason() == QContextMenuEvent::Mouse && events_.handles(controlAt(form_, e->pos())))
+        return;
+    showMenu(e->reason() == QContextMenuEvent::Mouse ? e->globalPos()
+                                                     : mapToGlobal(rect().center()));
+}
+
+void FormWindow::showMenu(QPoint global) {
+    QMenu menu(this);
+    for (const Offered& offered : commands_) {
+        menu.addAction(offered.action);
+        if (offered.command->endsGroup) menu.addSeparator();
+    }
+    menu.exec(global);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
@@ -74,6 +158,8 @@ bool FormWindow::blockedByModal() const {
 void FormWindow::changed() {
     update();
     announceAccessibleChanges(*this);
+    for (const Offered& offered : commands_)
+        offered.action->setEnabled(!offered.command->enabled || offered.command->enabled());
 }
 
 // Another window taking the activation, or this one hiding, takes the mouse

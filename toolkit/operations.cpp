@@ -46,15 +46,15 @@ Picture image(const Control& box) {
     return std::make_shared<const QImage>(box.surface);
 }
 
-void savePicture(const Picture& picture, const QString& path) {
+void savePicture(const Picture& picture, const QString& path, const char* format) {
     if (!picture) throw SaveError(QStringLiteral("there is no picture to save"));
     // Encoded in memory first, so a failed write is a failed file write with
     // the system's reason, not a failure somewhere inside the encoder.
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture->convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-        throw SaveError(QStringLiteral("the bitmap could not be encoded"));
+    if (!picture->convertToFormat(QImage::Format_RGB32).save(&buffer, format))
+        throw SaveError(QStringLiteral("the picture could not be encoded"));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) throw SaveError(file.errorString());

@@ -36,8 +36,9 @@ class SaveError : public std::runtime_error {
     QString reason_;
 };
 
-// Writes the picture as a Windows bitmap under exactly that path. The file
-// is replaced whole or not at all; throws SaveError with the reason.
-void savePicture(const Picture& picture, const QString& path);
+// Writes the picture under exactly that path, as a 24-bit Windows bitmap
+// ("BMP") or a lossless PNG ("PNG"). The file is replaced whole or not at
+// all; throws SaveError with the reason.
+void savePicture(const Picture& picture, const QString& path, const char* format = "BMP");
 
 } // namespace toolkit

@@ -1,7 +1,9 @@
 #include "program.h"
 
+#include "command_line.h"
 #include "form_window.h"
 #include "qt_dialogs.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,10 +22,13 @@ Session::Session(const Project& project, std::function<std::unique_ptr<CommonDia
 }
 
 int run(int argc, char** argv, const Project& project) {
+    if (const auto answered = answerCommandLine(argc, argv, project)) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(project.name);
     QApplication::setApplicationVersion(project.version);
     QApplication::setDesktopFileName(project.desktopFileName);
+    // Before the handlers are bound: they take their texts in this language.
+    const Translations translations(project.name);
     const auto owner = std::make_shared<QPointer<QWidget>>();
     std::unique_ptr<Session> session;
     try {
@@ -33,7 +38,8 @@ int run(int argc, char** argv, const Project& project) {
     } catch (const std::exception& e) {
         QMessageBox::critical(
             nullptr, QApplication::applicationName(),
-            QStringLiteral("The window cannot be built:\n%1").arg(QString::fromUtf8(e.what())));
+            QCoreApplication::translate("Cartouchery", "The window cannot be built:\n%1")
+                .arg(QString::fromUtf8(e.what())));
         return 1;
     }
     FormWindow window(session->form(), session->events());

@@ -19,6 +19,7 @@ struct Project {
     std::function<void(Form&, EventRouter&)> bind; // attaches the handlers
     QString name;                                  // of the program file
     QString version;
+    QString description;     // one line, for --help
     QString desktopFileName; // the desktop entry's id, so the desktop matches the window to it
 };
 

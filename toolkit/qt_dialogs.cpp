@@ -1,12 +1,17 @@
 #include "qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace toolkit {
 
-QString qtFilter(const QString& filter) {
+QStringList qtFileTypes(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList types;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -17,20 +22,62 @@ QString qtFilter(const QString& filter) {
                       ? description
                       : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
     }
-    return types.join(QStringLiteral(";;"));
+    return types;
+}
+
+QString qtFilter(const QString& filter) {
+    return qtFileTypes(filter).join(QStringLiteral(";;"));
+}
+
+QString fileTypeExtension(const QString& type) {
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.(\\w+)"));
+    return firstPattern.match(type).captured(1);
 }
 
 bool QtCommonDialog::showSave() {
-    // The dialog asks before it replaces an existing file.
-    const QString chosen = QFileDialog::getSaveFileName(owner_ ? owner_->data() : nullptr,
-                                                        QString(), QString(), qtFilter(filter));
-    if (chosen.isEmpty()) return false;
-    fileName = chosen;
+    const QStringList types = qtFileTypes(filter);
+    QFileDialog dialog(owner_ ? owner_->data() : nullptr);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(types);
+    if (!types.isEmpty()) {
+        const QString& type = types[std::clamp<qsizetype>(filterIndex, 0, types.size() - 1)];
+        dialog.selectNameFilter(type);
+        dialog.setDefaultSuffix(fileTypeExtension(type));
+    }
+    // A name typed without an extension gets the chosen type's; the dialog
+    // adds it before it asks whether to replace an existing file.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& type) { dialog.setDefaultSuffix(fileTypeExtension(type)); });
+    if (!fileName.isEmpty()) {
+        const QFileInfo start(fileName);
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    fileName = dialog.selectedFiles().first();
+    filterIndex = int(std::max<qsizetype>(0, types.indexOf(dialog.selectedNameFilter())));
     return true;
 }
 
 void QtMessageSink::warn(const QString& title, const QString& text) {
     QMessageBox::warning(owner_ ? owner_->data() : nullptr, title, text);
+}
+
+void QtMessageSink::inform(const QString& title, const QString& text) {
+    QMessageBox::about(owner_ ? owner_->data() : nullptr, title, text);
+}
+
+void QtMessageSink::present(QWidget* window) {
+    window->setParent(owner_ ? owner_->data() : nullptr, window->windowFlags() | Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtMessageSink::beep() {
+    QApplication::beep();
 }
 
 } // namespace toolkit

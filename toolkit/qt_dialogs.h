@@ -4,6 +4,7 @@
 #include "common_dialog.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -27,12 +28,19 @@ class QtMessageSink : public MessageSink {
   public:
     explicit QtMessageSink(DialogOwner owner) : owner_(std::move(owner)) {}
     void warn(const QString& title, const QString& text) override;
+    void inform(const QString& title, const QString& text) override;
+    void present(QWidget* window) override;
+    void beep() override;
 
   private:
     DialogOwner owner_;
 };
 
-// "picture (*.bmp)|*.bmp" in the form Qt's file dialogs take.
+// "picture (*.bmp)|*.bmp" in the form Qt's file dialogs take: one entry a
+// file type, or all of them joined by ";;".
+QStringList qtFileTypes(const QString& filter);
 QString qtFilter(const QString& filter);
+// "bmp" for "picture (*.bmp)": the extension of a type's first pattern.
+QString fileTypeExtension(const QString& type);
 
 } // namespace toolkit

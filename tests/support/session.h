@@ -7,6 +7,8 @@
 #include "program.h"
 #include "project.h"
 
+#include <QWidget>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -33,11 +35,17 @@ class FakeDialog : public toolkit::CommonDialog {
   public:
     // Each showSave takes the next answer: a path, or nullopt for a cancel.
     std::deque<std::optional<QString>> answers;
+    // The file type chosen with each answer; the one shown stays otherwise.
+    std::deque<int> types;
+    // The name each showing started from.
+    std::vector<QString> startedAt;
     int shown = 0;
     bool showSave() override {
         ++shown;
+        startedAt.push_back(fileName);
         std::optional<QString> a = answers.empty() ? std::nullopt : answers.front();
         if (!answers.empty()) answers.pop_front();
+        if (!types.empty()) filterIndex = types.front(), types.pop_front();
         if (a) fileName = *a;
         return a.has_value();
     }
@@ -46,9 +54,16 @@ class FakeDialog : public toolkit::CommonDialog {
 class RecordedMessages : public toolkit::MessageSink {
   public:
     std::vector<QString> texts;
+    std::vector<std::unique_ptr<QWidget>> windows;
+    int beeps = 0;
     void warn(const QString& title, const QString& text) override {
         texts.push_back(title + ": " + text);
     }
+    void inform(const QString& title, const QString& text) override {
+        texts.push_back(title + ": " + text);
+    }
+    void present(QWidget* window) override { windows.emplace_back(window); }
+    void beep() override { ++beeps; }
 };
 
 struct ProgramUnderTest {
@@ -81,6 +96,16 @@ struct ProgramUnderTest {
         for (int i = 0; i < compose::kSlotCount; ++i)
             n += control("Image3", i).visible;
         return n;
+    }
+
+    // Runs the command that the menu lists under that text.
+    void command(const QString& text) {
+        for (const toolkit::Command& c : session->events().commands())
+            if (c.text == text) {
+                if (!c.enabled || c.enabled()) c.run();
+                return;
+            }
+        throw std::out_of_range("no command " + text.toStdString());
     }
 
     // A whole left click in the middle of a control, through the event entry.

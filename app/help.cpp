@@ -1,0 +1,99 @@
+#include "help.h"
+
+#include "letter_keys.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace app {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Cartouchery", text);
+}
+
+QTableWidget* signTable(toolkit::Form& form) {
+    auto* table = new QTableWidget(int(compose::kLetterKeys.size()), 4);
+    table->setHorizontalHeaderLabels({tr("Letter"), tr("Sign"), tr("Name"), tr("Gardiner code")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    int row = 0;
+    for (const compose::LetterKey& key : compose::kLetterKeys) {
+        const toolkit::Picture& glyph = form.control("Image4", key.glyph).picture;
+        auto* sign = new QTableWidgetItem;
+        sign->setData(Qt::DecorationRole, QPixmap::fromImage(*glyph));
+        sign->setData(Qt::AccessibleTextRole, compose::signName(key));
+        table->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(key.letter)));
+        table->setItem(row, 1, sign);
+        table->setItem(row, 2, new QTableWidgetItem(compose::signName(key)));
+        table->setItem(row, 3, new QTableWidgetItem(QString::fromLatin1(key.gardiner)));
+        ++row;
+    }
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QString keysText(const toolkit::EventRouter& events) {
+    QString rows;
+    for (const toolkit::Command& command : events.commands()) {
+        QStringList keys;
+        for (const QKeySequence& k : command.keys)
+            keys << k.toString(QKeySequence::NativeText).toHtmlEscaped();
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(QString(command.text).remove(QLatin1Char('&')).toHtmlEscaped(),
+                         keys.join(QStringLiteral(", ")));
+    }
+    return QStringLiteral("<p>%1</p><table cellspacing=\"4\">%2</table><p>%3</p>")
+        .arg(tr("Type a letter, or click its key, to write its sign. The keys:").toHtmlEscaped(),
+             rows,
+             tr("The strip shows ten signs; a letter beyond them is refused with a beep.")
+                 .toHtmlEscaped());
+}
+
+} // namespace
+
+QWidget* keysAndSigns(toolkit::Form& form, const toolkit::EventRouter& events) {
+    auto* window = new QWidget;
+    window->setWindowTitle(tr("Keys and signs"));
+    window->setObjectName(QStringLiteral("keysAndSigns"));
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(signTable(form), 1);
+    auto* keys = new QLabel(keysText(events));
+    keys->setWordWrap(true);
+    layout->addWidget(keys);
+    window->resize(480, 640);
+    return window;
+}
+
+QString aboutText() {
+    return tr("<h3>The Cartouchery %1</h3>"
+              "<p>Writes a name in Egyptian hieroglyphs.</p>"
+              "<p>The Cartouchery is free software under the MIT licence.</p>"
+              "<p>It uses Qt %2 under the GNU Lesser General Public License 3.0.</p>"
+              "<p>Its signs and letters are drawn from the Noto fonts, under the SIL Open "
+              "Font License 1.1.</p>"
+              "<p>The licence texts come with the program.</p>")
+        .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
+}
+
+void bindHelp(toolkit::Form& form, toolkit::EventRouter& events) {
+    events.addCommand({tr("Keys and signs"), QKeySequence::keyBindings(QKeySequence::HelpContents),
+                       [&form, &events] { form.messages().present(keysAndSigns(form, events)); }});
+    events.addCommand(
+        {tr("About The Cartouchery"),
+         {},
+         [&form] { form.messages().inform(tr("About The Cartouchery"), aboutText()); },
+         {},
+         true});
+    events.addCommand({tr("Quit"), QKeySequence::keyBindings(QKeySequence::Quit),
+                       [] { QApplication::closeAllWindows(); }});
+}
+
+} // namespace app
