@@ -1,4 +1,5 @@
 #include "help.h"
+#include "texts.h"
 
 #include "letter_keys.h"
 
@@ -12,13 +13,10 @@
 namespace app {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Cartouchery", text);
-}
-
 QTableWidget* signTable(toolkit::Form& form) {
     auto* table = new QTableWidget(int(compose::kLetterKeys.size()), 4);
-    table->setHorizontalHeaderLabels({tr("Letter"), tr("Sign"), tr("Name"), tr("Gardiner code")});
+    table->setHorizontalHeaderLabels(
+        {Texts::tr("Letter"), Texts::tr("Sign"), Texts::tr("Name"), Texts::tr("Gardiner code")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -51,9 +49,10 @@ QString keysText(const toolkit::EventRouter& events) {
                          keys.join(QStringLiteral(", ")));
     }
     return QStringLiteral("<p>%1</p><table cellspacing=\"4\">%2</table><p>%3</p>")
-        .arg(tr("Type a letter, or click its key, to write its sign. The keys:").toHtmlEscaped(),
+        .arg(Texts::tr("Type a letter, or click its key, to write its sign. The keys:")
+                 .toHtmlEscaped(),
              rows,
-             tr("The strip shows ten signs; a letter beyond them is refused with a beep.")
+             Texts::tr("The strip shows ten signs; a letter beyond them is refused with a beep.")
                  .toHtmlEscaped());
 }
 
@@ -61,7 +60,7 @@ QString keysText(const toolkit::EventRouter& events) {
 
 QWidget* keysAndSigns(toolkit::Form& form, const toolkit::EventRouter& events) {
     auto* window = new QWidget;
-    window->setWindowTitle(tr("Keys and signs"));
+    window->setWindowTitle(Texts::tr("Keys and signs"));
     window->setObjectName(QStringLiteral("keysAndSigns"));
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(signTable(form), 1);
@@ -73,26 +72,27 @@ QWidget* keysAndSigns(toolkit::Form& form, const toolkit::EventRouter& events) {
 }
 
 QString aboutText() {
-    return tr("<h3>The Cartouchery %1</h3>"
-              "<p>Writes a name in Egyptian hieroglyphs.</p>"
-              "<p>The Cartouchery is free software under the MIT licence.</p>"
-              "<p>It uses Qt %2 under the GNU Lesser General Public License 3.0.</p>"
-              "<p>Its signs and letters are drawn from the Noto fonts, under the SIL Open "
-              "Font License 1.1.</p>"
-              "<p>The licence texts come with the program.</p>")
+    return Texts::tr("<h3>The Cartouchery %1</h3>"
+                     "<p>Writes a name in Egyptian hieroglyphs.</p>"
+                     "<p>The Cartouchery is free software under the MIT licence.</p>"
+                     "<p>It uses Qt %2 under the GNU Lesser General Public License 3.0.</p>"
+                     "<p>Its signs and letters are drawn from the Noto fonts, under the SIL Open "
+                     "Font License 1.1.</p>"
+                     "<p>The licence texts come with the program.</p>")
         .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
 }
 
 void bindHelp(toolkit::Form& form, toolkit::EventRouter& events) {
-    events.addCommand({tr("Keys and signs"), QKeySequence::keyBindings(QKeySequence::HelpContents),
+    events.addCommand({Texts::tr("Keys and signs"),
+                       QKeySequence::keyBindings(QKeySequence::HelpContents),
                        [&form, &events] { form.messages().present(keysAndSigns(form, events)); }});
     events.addCommand(
-        {tr("About The Cartouchery"),
+        {Texts::tr("About The Cartouchery"),
          {},
-         [&form] { form.messages().inform(tr("About The Cartouchery"), aboutText()); },
+         [&form] { form.messages().inform(Texts::tr("About The Cartouchery"), aboutText()); },
          {},
          true});
-    events.addCommand({tr("Quit"), QKeySequence::keyBindings(QKeySequence::Quit),
+    events.addCommand({Texts::tr("Quit"), QKeySequence::keyBindings(QKeySequence::Quit),
                        [] { QApplication::closeAllWindows(); }});
 }
 

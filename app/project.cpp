@@ -1,4 +1,5 @@
 #include "project.h"
+#include "texts.h"
 
 #include "clearing.h"
 #include "copying.h"
@@ -37,7 +38,7 @@ toolkit::Project project() {
         },
         QStringLiteral("cartouchery"),
         QStringLiteral(CARTOUCHERY_VERSION),
-        QCoreApplication::translate("Cartouchery", "Writes a name in Egyptian hieroglyphs."),
+        QT_TRANSLATE_NOOP("Texts", "Writes a name in Egyptian hieroglyphs."),
         QStringLiteral(CARTOUCHERY_APP_ID),
     };
 }

@@ -1,4 +1,5 @@
 #include "clearing.h"
+#include "texts.h"
 
 #include "operations.h"
 #include "strip_history.h"
@@ -16,10 +17,9 @@ void clearStrip(const SlotStrip& strip, toolkit::Control& canvas, const toolkit:
 void bindClear(toolkit::Form& form, toolkit::EventRouter& events,
                const std::shared_ptr<StripHistory>& history) {
     toolkit::Control& clear = form.control("Image33");
-    clear.accessibleName = QCoreApplication::translate("Cartouchery", "Clear").toStdString();
-    clear.accessibleDescription =
-        QCoreApplication::translate("Cartouchery", "empties the strip").toStdString();
-    const QString text = QCoreApplication::translate("Cartouchery", "Clear");
+    clear.accessibleName = Texts::tr("Clear").toStdString();
+    clear.accessibleDescription = Texts::tr("empties the strip").toStdString();
+    const QString text = Texts::tr("Clear");
     const auto click = [strip = slotStrip(form), &canvas = form.control("Picture1"),
                         &blank = form.control("Picture2"), history,
                         text] { history->record(text, [&] { clearStrip(strip, canvas, blank); }); };

@@ -1,4 +1,5 @@
 #include "letter_keys.h"
+#include "texts.h"
 
 #include "operations.h"
 #include "strip_history.h"
@@ -54,11 +55,9 @@ void bindLetterKeys(toolkit::Form& form, toolkit::EventRouter& events,
         const toolkit::Control& glyph = form.control("Image4", key.glyph);
         control.accessibleName = key.letter;
         control.accessibleDescription = signName(key).toStdString();
-        control.toolTip = QCoreApplication::translate("Cartouchery", "%1: %2")
-                              .arg(QLatin1String(key.letter), signName(key))
-                              .toStdString();
-        const QString what =
-            QCoreApplication::translate("Cartouchery", "Write %1").arg(QLatin1String(key.letter));
+        control.toolTip =
+            Texts::tr("%1: %2").arg(QLatin1String(key.letter), signName(key)).toStdString();
+        const QString what = Texts::tr("Write %1").arg(QLatin1String(key.letter));
         events.bind(control,
                     {.click = [strip, &glyph, history, &messages, what, letter = key.letter] {
                         history->record(what, [&] {

@@ -1,4 +1,5 @@
 #include "strip_history.h"
+#include "texts.h"
 
 #include "operations.h"
 
@@ -47,10 +48,6 @@ class StripChange : public QUndoCommand {
     bool recorded_ = true;
 };
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("Cartouchery", text);
-}
-
 } // namespace
 
 void StripHistory::record(const QString& what, const std::function<void()>& change) {
@@ -72,19 +69,16 @@ bool removeLastGlyph(const SlotStrip& strip) {
 
 void bindEditing(toolkit::EventRouter& events, const SharedHistory& history,
                  const SlotStrip& strip) {
-    events.addCommand({translated(QT_TRANSLATE_NOOP("Cartouchery", "Undo")),
-                       QKeySequence::keyBindings(QKeySequence::Undo),
+    events.addCommand({Texts::tr("Undo"), QKeySequence::keyBindings(QKeySequence::Undo),
                        [history] { history->undo(); }, [history] { return history->canUndo(); }});
-    events.addCommand({translated(QT_TRANSLATE_NOOP("Cartouchery", "Redo")),
-                       QKeySequence::keyBindings(QKeySequence::Redo),
+    events.addCommand({Texts::tr("Redo"), QKeySequence::keyBindings(QKeySequence::Redo),
                        [history] { history->redo(); }, [history] { return history->canRedo(); },
                        true});
-    events.addCommand({translated(QT_TRANSLATE_NOOP("Cartouchery", "Remove the last sign")),
+    events.addCommand({Texts::tr("Remove the last sign"),
                        {QKeySequence(Qt::Key_Backspace)},
                        [history, strip] {
-                           history->record(
-                               translated(QT_TRANSLATE_NOOP("Cartouchery", "Remove the last sign")),
-                               [strip] { removeLastGlyph(strip); });
+                           history->record(Texts::tr("Remove the last sign"),
+                                           [strip] { removeLastGlyph(strip); });
                        },
                        [strip] { return filledSlots(strip) > 0; }});
 }

@@ -1,4 +1,5 @@
 #include "strip_reading.h"
+#include "texts.h"
 
 #include <QCoreApplication>
 
@@ -17,23 +18,20 @@ std::string stripText(const SlotStrip& strip, const SignNames& names) {
     for (const toolkit::Control* slot : strip) {
         if (!slot->visible) continue;
         ++filled;
-        std::string sign = QCoreApplication::translate("Cartouchery", "unknown sign").toStdString();
+        std::string sign = Texts::tr("unknown sign").toStdString();
         for (const auto& [picture, name] : names)
             if (picture == slot->picture) sign = name;
         text += (text.empty() ? "" : ", ") + sign;
     }
-    if (filled == 0) return QCoreApplication::translate("Cartouchery", "empty").toStdString();
+    if (filled == 0) return Texts::tr("empty").toStdString();
     if (filled >= kVisibleSlots)
-        return QCoreApplication::translate("Cartouchery", "%1; full")
-            .arg(QString::fromStdString(text))
-            .toStdString();
+        return Texts::tr("%1; full").arg(QString::fromStdString(text)).toStdString();
     return text;
 }
 
 void bindStripReading(toolkit::Form& form) {
     toolkit::Control& frame = form.control("Frame2");
-    frame.accessibleDescription =
-        QCoreApplication::translate("Cartouchery", "the signs written").toStdString();
+    frame.accessibleDescription = Texts::tr("the signs written").toStdString();
     frame.accessibleText = [strip = slotStrip(form), names = signNames(form)] {
         return stripText(strip, names);
     };

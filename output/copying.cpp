@@ -1,4 +1,5 @@
 #include "copying.h"
+#include "texts.h"
 
 #include "clipboard.h"
 #include "operations.h"
@@ -23,7 +24,7 @@ void copyStrip(const SaveControls& save) {
 }
 
 void bindCopy(toolkit::Form& form, toolkit::EventRouter& events) {
-    events.addCommand({QCoreApplication::translate("Cartouchery", "Copy"),
+    events.addCommand({Texts::tr("Copy"),
                        QKeySequence::keyBindings(QKeySequence::Copy),
                        [save = saveControls(form)] { copyStrip(save); },
                        {},

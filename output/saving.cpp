@@ -1,4 +1,5 @@
 #include "saving.h"
+#include "texts.h"
 
 #include "operations.h"
 
@@ -13,8 +14,10 @@ namespace {
 
 const char* const kFolderKey = "save/folder";
 
+// An INI file in the user's settings folder on every platform.
 QSettings settings() {
-    return QSettings(QStringLiteral("Cartouchery"), QStringLiteral("cartouchery"));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Cartouchery"),
+                     QStringLiteral("cartouchery"));
 }
 
 const FileType* typeOf(const QString& path) {
@@ -22,10 +25,6 @@ const FileType* typeOf(const QString& path) {
     for (const FileType& type : kFileTypes)
         if (extension == QLatin1String(type.extension)) return &type;
     return nullptr;
-}
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("Cartouchery", text);
 }
 
 } // namespace
@@ -70,10 +69,11 @@ void saveStrip(const SaveControls& save) {
         dialog.fileName = path; // the dialog opens again on the name given
         const FileType* type = typeOf(path);
         if (!type) {
-            save.messages->warn(save.caption,
-                                tr("The picture could not be saved as\n%1\n\nIt can be saved as a "
-                                   "bitmap (.bmp) or as a PNG picture (.png).")
-                                    .arg(path));
+            save.messages->warn(
+                save.caption,
+                Texts::tr("The picture could not be saved as\n%1\n\nIt can be saved as a "
+                          "bitmap (.bmp) or as a PNG picture (.png).")
+                    .arg(path));
             continue;
         }
         try {
@@ -83,18 +83,18 @@ void saveStrip(const SaveControls& save) {
         } catch (const toolkit::SaveError& e) {
             save.messages->warn(
                 save.caption,
-                tr("The picture could not be saved as\n%1\n\n%2").arg(path, e.reason()));
+                Texts::tr("The picture could not be saved as\n%1\n\n%2").arg(path, e.reason()));
         }
     }
 }
 
 void bindSave(toolkit::Form& form, toolkit::EventRouter& events) {
     toolkit::Control& button = form.control("Image32");
-    button.accessibleName = tr("Save").toStdString();
-    button.accessibleDescription = tr("saves the strip as a picture").toStdString();
+    button.accessibleName = Texts::tr("Save").toStdString();
+    button.accessibleDescription = Texts::tr("saves the strip as a picture").toStdString();
     const auto click = [save = saveControls(form)] { saveStrip(save); };
     events.bind(button, {.click = click});
-    events.addCommand({tr("Save…"), QKeySequence::keyBindings(QKeySequence::Save), click});
+    events.addCommand({Texts::tr("Save…"), QKeySequence::keyBindings(QKeySequence::Save), click});
 }
 
 } // namespace output

@@ -13,6 +13,9 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 install(FILES $<TARGET_FILE:Qt6::QGifPlugin> $<TARGET_FILE:Qt6::QICOPlugin> DESTINATION imageformats)
 # Message boxes and the Save As dialog's Qt parts look native with it.
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Qt's own texts in the program's languages, where the program looks for them.
+include(${PROJECT_SOURCE_DIR}/cmake/qt-translations.cmake)
+install(FILES ${CARTOUCHERY_QT_TRANSLATIONS} DESTINATION translations)
 
 if(MINGW)
   foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

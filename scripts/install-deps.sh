@@ -6,13 +6,15 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # Translations: Qt's tools, Qt's own texts, and Unicode's names of the signs.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n unicode-data
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libgif-dev fonts-noto-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  xvfb xauth imagemagick xdotool dbus at-spi2-core python3-pyatspi
+  xvfb xauth imagemagick xdotool xclip dbus at-spi2-core python3-pyatspi
   # The Windows build: cross compilers, Wine to run it, NSIS to pack it.
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest
   wine wine64 nsis icoutils

@@ -97,9 +97,35 @@ def main():
     finally:
         program.terminate()
         program.wait(10)
+    # In German, Qt's own dialog speaks German: Debian's Qt translations.
+    program = subprocess.Popen([PROGRAM], cwd=workdir, env=dict(env, LANG="de_DE.UTF-8", LANGUAGE="de"))
+    try:
+        in_german()
+    finally:
+        program.terminate()
+        program.wait(10)
         at_bus.terminate()
         screen.terminate()
     return summary()
+
+
+def in_german():
+    app = settled("the application on the AT-SPI bus",
+                  lambda: next((a for a in children(pyatspi.Registry.getDesktop(0))
+                                if a is not None and a.name == "cartouchery" and any(
+                                    role(c) == "frame" for c in children(a))), None))
+    window = next(c for c in children(app) if role(c) == "frame")
+    buttons = {n.name: n for n in descendants(window) if n.getRoleName() == "push button"}
+    check("Speichern" in buttons, f"the Save button's name is German: {sorted(buttons)}")
+    press(buttons.get("Speichern") or buttons["Save"])
+    dialog = settled("the Save As dialog", lambda: next(
+        (d for d in children(app) if role(d) in ("dialog", "file chooser")), None))
+    names = {n.name for n in descendants(dialog) if n.getRoleName() == "push button"}
+    check({"Speichern", "Abbrechen"} <= names, f"the dialog's buttons are German: {sorted(names)}")
+    cancel = next((n for n in descendants(dialog)
+                   if n.getRoleName() == "push button" and n.name in ("Abbrechen", "Cancel")), None)
+    if cancel is not None:
+        press(cancel)
 
 
 def run(workdir):

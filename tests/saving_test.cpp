@@ -20,7 +20,9 @@ using namespace testing_support;
 namespace {
 
 void forgetTheLastFolder() {
-    QSettings(QStringLiteral("Cartouchery"), QStringLiteral("cartouchery")).clear();
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Cartouchery"),
+              QStringLiteral("cartouchery"))
+        .clear();
 }
 
 class Saving : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "texts.h"
 
 #include "translations.h"
 
@@ -41,7 +42,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, const Project& proje
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(project.description);
+    parser.setApplicationDescription(Texts::tr(project.description));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     acceptQtOptions(parser);
@@ -59,7 +60,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, const Project& proje
     }
     if (!parser.positionalArguments().isEmpty()) {
         print(stderr,
-              QCoreApplication::translate("Cartouchery", "%1 opens no files: %2")
+              Texts::tr("%1 opens no files: %2")
                       .arg(project.name, parser.positionalArguments().join(QLatin1Char(' '))) +
                   QStringLiteral("\n\n") + parser.helpText());
         return 2;

@@ -1,4 +1,5 @@
 #include "program.h"
+#include "texts.h"
 
 #include "command_line.h"
 #include "form_window.h"
@@ -38,8 +39,7 @@ int run(int argc, char** argv, const Project& project) {
     } catch (const std::exception& e) {
         QMessageBox::critical(
             nullptr, QApplication::applicationName(),
-            QCoreApplication::translate("Cartouchery", "The window cannot be built:\n%1")
-                .arg(QString::fromUtf8(e.what())));
+            Texts::tr("The window cannot be built:\n%1").arg(QString::fromUtf8(e.what())));
         return 1;
     }
     FormWindow window(session->form(), session->events());

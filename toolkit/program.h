@@ -19,8 +19,8 @@ struct Project {
     std::function<void(Form&, EventRouter&)> bind; // attaches the handlers
     QString name;                                  // of the program file
     QString version;
-    QString description;     // one line, for --help
-    QString desktopFileName; // the desktop entry's id, so the desktop matches the window to it
+    const char* description = ""; // one line for --help, translated in the context "Texts"
+    QString desktopFileName;      // the desktop entry's id, so the desktop matches the window to it
 };
 
 // A running form without a window: what the program is, less the screen.

@@ -1,6 +1,7 @@
 """What the scripted tests share: checks that name what failed and end in
 the closing line CTest's readers know; and for those that drive a real
-program, a private X screen and waiting for something to happen."""
+program, a private X screen, its windows, and waiting for something to
+happen."""
 import os
 import subprocess
 import time
@@ -47,3 +48,22 @@ def wait_for(what, probe, timeout=60.0, between=lambda: None):
             return found
         time.sleep(0.1)
     raise RuntimeError("timed out waiting for " + what)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
+
+
+def geometry(window):
+    """x, y, width and height of a window on the screen."""
+    out = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                         capture_output=True, text=True).stdout
+    values = dict(line.split("=") for line in out.split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def grab(window):
+    """The window's size and its pixels on screen, as raw RGB."""
+    x, y, w, h = geometry(window)
+    return (w, h), subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
+                                  check=True, capture_output=True).stdout

@@ -29,6 +29,8 @@ EXPECTED = {
     "libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll",
     "platforms/qwindows.dll", "imageformats/qgif.dll", "imageformats/qico.dll",
     "styles/qwindowsvistastyle.dll",
+    "translations/qtbase_de.qm", "translations/qtbase_fr.qm", "translations/qtbase_es.qm",
+    "translations/qtbase_ar.qm",
     "licenses/Cartouchery-MIT.txt", "licenses/Qt-LGPL-3.0.txt", "licenses/Qt-GPL-3.0.txt", "licenses/Noto-fonts-OFL-1.1.txt",
 }
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cartouchery"

@@ -18,7 +18,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../support"))
-from desktop_session import check, start_screen, summary, wait_for  # noqa: E402
+from desktop_session import check, geometry, grab, start_screen, summary, wait_for, xdotool  # noqa: E402
 
 WINE_RUN, QT_PREFIX, WINEPREFIX, EXE = (os.path.abspath(a) for a in sys.argv[1:5])
 # The Linux build made in the same run; without it the comparison fails.
@@ -26,23 +26,6 @@ LINUX = os.path.abspath(sys.argv[5]) if len(sys.argv) > 5 and sys.argv[5] else "
 TITLE = "The Cartouchery"
 KEYS = {"A": (42, 200), "B": (98, 201), "C": (154, 201)}  # top-left corners; keys are 60 x 60
 SAVE = (239, 464)
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True).stdout.split()
-
-
-def geometry(window):
-    out = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                         capture_output=True, text=True).stdout
-    values = dict(line.split("=") for line in out.split())
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
-def grab(window):
-    x, y, w, h = geometry(window)
-    return (w, h), subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
-                                  check=True, capture_output=True).stdout
 
 
 def click(window, point, offset=(30, 30)):
