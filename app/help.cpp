@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace app {
 namespace {
 
@@ -33,20 +35,27 @@ QTableWidget* signTable(toolkit::Form& form) {
         ++row;
     }
     table->resizeColumnsToContents();
+    // Every row as tall as the tallest sign, so the signs stand in an even column.
     table->resizeRowsToContents();
+    int tallest = 0;
+    for (int r = 0; r < table->rowCount(); ++r)
+        tallest = std::max(tallest, table->rowHeight(r));
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(tallest);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->setCurrentCell(-1, -1);
     return table;
 }
 
 QString keysText(const toolkit::EventRouter& events) {
     QString rows;
     for (const toolkit::Command& command : events.commands()) {
-        QStringList keys;
-        for (const QKeySequence& k : command.keys)
-            keys << k.toString(QKeySequence::NativeText).toHtmlEscaped();
+        // The first key is the platform's usual one; the others are spares.
+        const QString key = command.keys.isEmpty()
+                                ? QString()
+                                : command.keys.first().toString(QKeySequence::NativeText);
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
-                    .arg(QString(command.text).remove(QLatin1Char('&')).toHtmlEscaped(),
-                         keys.join(QStringLiteral(", ")));
+                    .arg(command.text.toHtmlEscaped(), key.toHtmlEscaped());
     }
     return QStringLiteral("<p>%1</p><table cellspacing=\"4\">%2</table><p>%3</p>")
         .arg(Texts::tr("Type a letter, or click its key, to write its sign. The keys:")

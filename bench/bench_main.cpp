@@ -1,11 +1,14 @@
 // Benchmarks for the performance budgets: reading the embedded description
-// with all its pictures, rendering the window, one click, and one save.
+// with all its pictures, rendering the window, one click, one typed letter,
+// and one save.
 //
 //   build/release/bench/cartouchery_bench
 //
 // Runs under the offscreen platform; one core.
 #include "description_reader.h"
 #include "embedded_description.h"
+#include "form_window.h"
+#include "letter_keys.h"
 #include "operations.h"
 #include "project.h"
 #include "quiet_session.h"
@@ -14,6 +17,7 @@
 #include "startup_painting.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -59,7 +63,7 @@ void ClickALetterKey(benchmark::State& state) {
     const QPoint key = s->form().control("Image17").rectInWindow().center();
     int n = 0;
     for (auto _ : state) {
-        if (++n % 12 == 0) {
+        if (++n % compose::kVisibleSlots == 0) {
             state.PauseTiming();
             const QPoint clear = s->form().control("Image33").rectInWindow().center();
             s->events().press(clear, Qt::LeftButton);
@@ -73,6 +77,30 @@ void ClickALetterKey(benchmark::State& state) {
     }
 }
 BENCHMARK(ClickALetterKey)->Unit(benchmark::kMillisecond);
+
+// A key event on the real window: the typed letter, the key's handlers, and a
+// re-render of the window.
+void TypeALetter(benchmark::State& state) {
+    auto s = quietSession();
+    toolkit::FormWindow window(s->form(), s->events());
+    QImage target(s->form().clientSize(), QImage::Format_ARGB32_Premultiplied);
+    int n = 0;
+    for (auto _ : state) {
+        if (++n % compose::kVisibleSlots == 0) {
+            state.PauseTiming();
+            for (toolkit::Control* slot : compose::slotStrip(s->form()))
+                slot->visible = false;
+            state.ResumeTiming();
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, QStringLiteral("n"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_N, Qt::NoModifier, QStringLiteral("n"));
+        QCoreApplication::sendEvent(&window, &press);
+        QCoreApplication::sendEvent(&window, &release);
+        QPainter p(&target);
+        toolkit::renderForm(p, s->form());
+    }
+}
+BENCHMARK(TypeALetter)->Unit(benchmark::kMillisecond);
 
 void ComposeAndWriteASave(benchmark::State& state) {
     auto s = quietSession();

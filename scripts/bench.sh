@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset release >/dev/null
+scripts/configure.sh release
 cmake --build --preset release --target cartouchery_bench startup_probe >/dev/null
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 taskset -c 0 build/release/bench/cartouchery_bench --benchmark_repetitions=5 \

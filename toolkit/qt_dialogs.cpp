@@ -69,8 +69,11 @@ void QtMessageSink::inform(const QString& title, const QString& text) {
 }
 
 void QtMessageSink::present(QWidget* window) {
-    window->setParent(owner_ ? owner_->data() : nullptr, window->windowFlags() | Qt::Window);
+    QWidget* owner = owner_ ? owner_->data() : nullptr;
+    window->setParent(owner, window->windowFlags() | Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (owner) // beside the program's window, as a dialog would be
+        window->move(owner->geometry().center() - window->rect().center());
     window->show();
     window->raise();
     window->activateWindow();
