@@ -106,6 +106,9 @@ def run(program, pictures):
         else:
             check(settles_on(what, expected), what)
 
+    # Another program owns the clipboard first; Copy takes it over all the same.
+    subprocess.run(["xclip", "-selection", "clipboard"], input=b"another program's text", timeout=10)
+    check(clipboard("UTF8_STRING") == b"another program's text", "another program owns the clipboard")
     xdotool("key", "ctrl+c")
     time.sleep(0.5)
     targets = clipboard("TARGETS").decode(errors="replace").split()

@@ -65,6 +65,8 @@ def session(command, env, workdir, save_as):
         time.sleep(1.5)
         x, y, w, h = geometry(dialog)
         xdotool("mousemove", str(x + w // 2), str(y + h // 2))
+        # The dialog suggests a name; a user selects it to type another.
+        xdotool("key", "Home", "shift+End")
         xdotool("type", "--delay", "30", save_as)
         xdotool("key", "Return")
         wait_for("the saved file", lambda: os.path.exists(save_as.replace("Z:", "").replace("\\", "/"))
