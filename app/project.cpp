@@ -21,6 +21,8 @@ namespace app {
 toolkit::Project project() {
     return {
         embeddedDescription(),
+        embeddedDescription(),
+        prebuiltImages(),
         paintBackground,
         [](toolkit::Form& form, toolkit::EventRouter& events) {
             // Every change of the strip goes through one history; the

@@ -122,7 +122,7 @@ TEST(Painting, PicturesAreSharedNotCopied) {
     slot.kind = ControlKind::Image;
     const Picture wide = picture({"RRRR", "BBBB"});
     setPicture(slot, wide);
-    EXPECT_EQ(slot.picture.get(), wide.get());
+    EXPECT_EQ(slot.picture.identity(), wide.identity());
     EXPECT_EQ(slot.width, 4 * kTwipsPerPixel)
         << "an image that does not stretch takes its picture's size";
     EXPECT_EQ(slot.height, 2 * kTwipsPerPixel);

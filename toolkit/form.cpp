@@ -1,7 +1,9 @@
 #include "form.h"
 
 #include "description_reader.h"
+#include "fresh_memory.h"
 #include "picture_file.h"
+#include "prebuilt_images.h"
 
 #include <QImageReader>
 
@@ -30,6 +32,14 @@ class FormBuilder {
   public:
     explicit FormBuilder(Form& form) : form_(form) {}
 
+    // The description lives for the whole run: the pictures and stretched
+    // copies prebuilt from it are taken as they are, and its other GIF and BMP
+    // pictures are decoded when first used.
+    void builtIn(std::span<const uint8_t> description, std::span<const PrebuiltImage> prebuilt) {
+        builtIn_ = description;
+        prebuilt_ = prebuilt;
+    }
+
     void build(const Description& d) {
         const ControlRecord& f = d.form;
         form_.caption_ = QString::fromStdString(f.caption.value_or(""));
@@ -42,6 +52,21 @@ class FormBuilder {
     Form& form_;
     std::map<const PictureFile*, Picture> decoded_; // the reader shares identical pictures
     int64_t pixelBytes_ = 0;
+    std::span<const uint8_t> builtIn_;
+    std::span<const PrebuiltImage> prebuilt_;
+
+    // The image prebuilt for this picture file (for control, the stretched
+    // copy that it shows); a null image where there is none.
+    QImage prebuiltImage(std::span<const uint8_t> file, const Control* control, QSize size) const {
+        for (const PrebuiltImage& image : prebuilt_)
+            if ((image.control ? control && control->label() == image.control : !control) &&
+                file.data() == builtIn_.data() + image.pictureOffset &&
+                file.size() == image.pictureLength && size == QSize(image.width, image.height))
+                // Wraps the program's own static pixels: nothing is copied.
+                return QImage(image.pixels, image.width, image.height, qsizetype(image.width) * 4,
+                              image.format);
+        return {};
+    }
 
     // Counts pixels against the window's budget before anything holds them.
     void charge(int64_t width, int64_t height, const std::string& what) {
@@ -81,10 +106,17 @@ class FormBuilder {
                 "the picture of " + owner + " is " + sizeText(size->first, size->second) +
                 "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
         charge(size->first, size->second, "the picture of " + owner);
+        if (!builtIn_.empty()) {
+            const QSize headerSize(size->first, size->second);
+            if (QImage image = prebuiltImage(file, nullptr, headerSize); !image.isNull())
+                return p = std::make_shared<const QImage>(std::move(image));
+            // An icon's directory may understate its picture: icons are decoded now.
+            if (format[0] != 'I') return p = Picture::whenFirstUsed(file, format, headerSize);
+        }
         QImage img;
         {
             const DecodingLimit limit(kMaxPixelBytes - pixelBytes_);
-            img = QImage::fromData(file.data(), int(file.size()), format);
+            img = decodePicture(file, format);
         }
         if (img.isNull())
             throw std::runtime_error("the picture of " + owner + " cannot be decoded");
@@ -96,9 +128,6 @@ class FormBuilder {
                 "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
         charge(int64_t(img.width()) * img.height() - int64_t(size->first) * size->second, 1,
                "the picture of " + owner);
-        // Keep a format the painter draws directly; 8-bit bitmaps are not.
-        if (img.format() == QImage::Format_Indexed8)
-            img = img.convertToFormat(QImage::Format_RGB32);
         p = std::make_shared<const QImage>(std::move(img));
         return p;
     }
@@ -141,18 +170,25 @@ class FormBuilder {
         if (r.picture && r.kind != ControlKind::Form) c->picture = decoded(r.picture, c->label());
         // An image that does not stretch takes its picture's size.
         if (r.kind == ControlKind::Image && !c->stretch && c->picture) {
-            c->width = c->picture->width() * kTwipsPerPixel;
-            c->height = c->picture->height() * kTwipsPerPixel;
+            c->width = c->picture.size().width() * kTwipsPerPixel;
+            c->height = c->picture.size().height() * kTwipsPerPixel;
         }
         checkSize(*c);
         // A stretched image keeps a scaled copy of its picture at its own size.
-        if (c->stretch && c->picture)
+        if (c->stretch && c->picture) {
             charge(c->drawableArea().width(), c->drawableArea().height(),
                    "the stretched picture of " + c->label());
+            if (QImage copy = prebuiltImage(r.picture->bytes(), c, c->rectInContainer().size());
+                !copy.isNull()) {
+                c->stretched = copy; // static pixels, never copied
+                c->stretchedFrom = c->picture;
+            }
+        }
         if (c->persistent) {
             charge(c->drawableArea().width(), c->drawableArea().height(),
                    "the persistent image of " + c->label());
             c->surface = QImage(c->drawableArea().size(), QImage::Format_ARGB32_Premultiplied);
+            populate(c->surface);
             c->surface.fill(c->backColour);
         }
         for (const ControlRecord& child : r.children)
@@ -167,6 +203,16 @@ std::unique_ptr<Form> Form::fromDescription(std::span<const uint8_t> bytes) {
     const Description d = readDescription(bytes, PictureStorage::Borrow);
     auto form = std::make_unique<Form>();
     FormBuilder(*form).build(d);
+    return form;
+}
+
+std::unique_ptr<Form> Form::fromBuiltInDescription(std::span<const uint8_t> bytes,
+                                                   std::span<const PrebuiltImage> prebuilt) {
+    const Description d = readDescription(bytes, PictureStorage::Borrow);
+    auto form = std::make_unique<Form>();
+    FormBuilder builder(*form);
+    builder.builtIn(bytes, prebuilt);
+    builder.build(d);
     return form;
 }
 

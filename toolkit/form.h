@@ -3,6 +3,7 @@
 
 #include "common_dialog.h"
 #include "control.h"
+#include "prebuilt_images.h"
 
 #include <QString>
 
@@ -19,6 +20,13 @@ class Form {
     // malformed bytes and std::runtime_error for a picture that is not a GIF,
     // BMP or ICO file or cannot be decoded, and for a size that no window has.
     static std::unique_ptr<Form> fromDescription(std::span<const uint8_t> bytes);
+    // The same for a description built into the program, whose bytes live
+    // for the whole run: the pictures and stretched copies prebuilt from it
+    // at build time are taken as they are, and its other pictures (but an
+    // icon) are checked now and decoded when first used, so that a start
+    // decodes and scales nothing that its first frame does not show.
+    static std::unique_ptr<Form> fromBuiltInDescription(std::span<const uint8_t> bytes,
+                                                        std::span<const PrebuiltImage> prebuilt);
 
     Control& root() { return *root_; }
     const Control& root() const { return *root_; }

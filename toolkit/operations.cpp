@@ -11,8 +11,8 @@ namespace toolkit {
 void setPicture(Control& control, const Picture& picture) {
     control.picture = picture;
     if (control.kind == ControlKind::Image && !control.stretch && picture) {
-        control.width = picture->width() * kTwipsPerPixel;
-        control.height = picture->height() * kTwipsPerPixel;
+        control.width = picture.size().width() * kTwipsPerPixel;
+        control.height = picture.size().height() * kTwipsPerPixel;
     }
 }
 

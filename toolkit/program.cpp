@@ -13,7 +13,10 @@ namespace toolkit {
 
 Session::Session(const Project& project, std::function<std::unique_ptr<CommonDialog>()> makeDialog,
                  std::unique_ptr<MessageSink> messages)
-    : form_(Form::fromDescription(project.windowDescription)),
+    : form_(project.windowDescription.data() == project.builtInDescription.data() &&
+                    project.windowDescription.size() == project.builtInDescription.size()
+                ? Form::fromBuiltInDescription(project.windowDescription, project.prebuiltImages)
+                : Form::fromDescription(project.windowDescription)),
       events_(std::make_unique<EventRouter>(*form_)) {
     for (Control* c : form_->controls())
         if (c->kind == ControlKind::External) form_->setDialog(c->name, makeDialog());

@@ -4,6 +4,7 @@
 
 #include "events.h"
 #include "form.h"
+#include "prebuilt_images.h"
 
 #include <QString>
 
@@ -15,6 +16,12 @@ namespace toolkit {
 
 struct Project {
     std::span<const uint8_t> windowDescription;
+    // The description built into the program, which lives for the whole run,
+    // and the images prebuilt from it. A window from these very bytes starts
+    // decoding nothing its first frame does not show; from any other bytes,
+    // everything is decoded at once.
+    std::span<const uint8_t> builtInDescription;
+    std::span<const PrebuiltImage> prebuiltImages;
     std::function<void(Form&)> load;               // runs once, before the window shows
     std::function<void(Form&, EventRouter&)> bind; // attaches the handlers
     QString name;                                  // of the program file

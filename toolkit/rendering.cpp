@@ -1,12 +1,13 @@
 #include "rendering.h"
 
+#include "prebuilt_images.h"
+
 namespace toolkit {
 namespace {
 
 const QImage& stretchedPicture(const Control& image, QSize size) {
     if (image.stretchedFrom != image.picture || image.stretched.size() != size) {
-        image.stretched =
-            image.picture->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.stretched = stretchedCopy(*image.picture, size);
         image.stretchedFrom = image.picture;
     }
     return image.stretched;

@@ -22,7 +22,8 @@ inline void PrintTo(const toolkit::Picture& p, std::ostream* os) {
     if (!p)
         *os << "no picture";
     else
-        *os << "a " << p->width() << " x " << p->height() << " picture at " << p.get();
+        *os << "a " << p.size().width() << " x " << p.size().height() << " picture at "
+            << p.identity();
 }
 
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -67,6 +68,16 @@ class RecordedMessages : public toolkit::MessageSink {
 };
 
 struct ProgramUnderTest {
+    // Fakes for a session of one's own.
+    struct Fakes {
+        std::function<std::unique_ptr<toolkit::CommonDialog>()> dialogs() {
+            return [] { return std::make_unique<FakeDialog>(); };
+        }
+        std::unique_ptr<toolkit::MessageSink> messages() {
+            return std::make_unique<RecordedMessages>();
+        }
+    };
+
     FakeDialog* dialog = nullptr;
     RecordedMessages* messages = nullptr;
     std::unique_ptr<toolkit::Session> session;

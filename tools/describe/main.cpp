@@ -9,38 +9,22 @@
 // nothing.
 #include "description_reader.h"
 #include "description_writer.h"
+#include "generated_file.h"
 #include "layout_file.h"
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
 
-void writeIfChanged(const char* path, const std::string& bytes) {
-    std::ifstream old(path, std::ios::binary);
-    const std::string previous{std::istreambuf_iterator<char>(old),
-                               std::istreambuf_iterator<char>()};
-    if (old && previous == bytes) return;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!out) throw std::runtime_error(std::string("cannot write ") + path);
-}
-
-// Decimal numbers, 24 a line: compact, and compiled in about a second.
 std::string asSource(const toolkit::Bytes& bytes) {
-    std::string s = "// Written by describe from the layout and the pictures; do not edit.\n"
-                    "#include <cstddef>\n\n"
-                    "extern const unsigned char cartouchery_description[];\n"
-                    "extern const std::size_t cartouchery_description_size;\n\n"
-                    "alignas(16) const unsigned char cartouchery_description[] = {\n";
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        s += std::to_string(bytes[i]);
-        s += (i % 24 == 23 || i + 1 == bytes.size()) ? ",\n" : ",";
-    }
-    s += "};\nconst std::size_t cartouchery_description_size = sizeof cartouchery_description;\n";
-    return s;
+    return "// Written by describe from the layout and the pictures; do not edit.\n"
+           "#include <cstddef>\n\n"
+           "extern const unsigned char cartouchery_description[];\n"
+           "extern const std::size_t cartouchery_description_size;\n\n" +
+           generated::byteArray("const unsigned char cartouchery_description[]", bytes) +
+           "const std::size_t cartouchery_description_size = sizeof cartouchery_description;\n";
 }
 
 } // namespace
@@ -58,8 +42,8 @@ int main(int argc, char** argv) {
         const toolkit::Bytes bytes =
             toolkit::writeDescription(describe::readLayout(text.str(), argv[2]));
         toolkit::readDescription(bytes); // what we write must read back
-        writeIfChanged(argv[3], std::string(bytes.begin(), bytes.end()));
-        if (argc == 5) writeIfChanged(argv[4], asSource(bytes));
+        generated::writeIfChanged(argv[3], std::string(bytes.begin(), bytes.end()));
+        if (argc == 5) generated::writeIfChanged(argv[4], asSource(bytes));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "describe: %s\n", e.what());
         return 1;
