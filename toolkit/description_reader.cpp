@@ -2,6 +2,7 @@
 
 #include "description_fields.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -89,13 +90,15 @@ class Reader {
             failAt(sizeAt, "picture block length " + std::to_string(blockLength) +
                                " does not match picture size " + std::to_string(size) + " + 8");
         auto data = take(size, "picture data");
-        auto& shared =
-            pictures_[std::string_view(reinterpret_cast<const char*>(data.data()), data.size())];
-        if (!shared)
-            shared = storage_ == PictureStorage::Borrow
-                         ? std::make_shared<const PictureFile>(data)
-                         : std::make_shared<const PictureFile>(Bytes(data.begin(), data.end()));
-        return shared;
+        // Identical files are one picture. Files are told apart by their size
+        // and their ends first, so that a file met once is never read whole.
+        auto& alike = pictures_[sketch(data)];
+        for (const PictureBytes& known : alike)
+            if (std::ranges::equal(known->bytes(), data)) return known;
+        return alike.emplace_back(
+            storage_ == PictureStorage::Borrow
+                ? std::make_shared<const PictureFile>(data)
+                : std::make_shared<const PictureFile>(Bytes(data.begin(), data.end())));
     }
 
     template <class T> T value() {
@@ -219,10 +222,18 @@ class Reader {
     }
 
   private:
+    // A file's size with up to 32 bytes from each end.
+    static std::string sketch(std::span<const uint8_t> file) {
+        const size_t n = std::min<size_t>(32, file.size());
+        std::string key = std::to_string(file.size()) + ':';
+        key.append(reinterpret_cast<const char*>(file.data()), n);
+        key.append(reinterpret_cast<const char*>(file.data() + file.size() - n), n);
+        return key;
+    }
+
     std::span<const uint8_t> bytes_;
     PictureStorage storage_;
-    // Views into the input, which outlives the reading.
-    std::unordered_map<std::string_view, PictureBytes> pictures_;
+    std::unordered_map<std::string, std::vector<PictureBytes>> pictures_;
 };
 
 bool canContain(ControlKind k) {

@@ -41,7 +41,7 @@ FormWindow::FormWindow(Form& form, EventRouter& events) : form_(form), events_(e
         addAction(action);
         commands_.push_back({action, &command});
     }
-    changed();
+    offerCommands();
 }
 
 bool FormWindow::event(QEvent* e) {
@@ -158,6 +158,10 @@ bool FormWindow::blockedByModal() const {
 void FormWindow::changed() {
     update();
     announceAccessibleChanges(*this);
+    offerCommands();
+}
+
+void FormWindow::offerCommands() {
     for (const Offered& offered : commands_)
         offered.action->setEnabled(!offered.command->enabled || offered.command->enabled());
 }

@@ -42,6 +42,8 @@ class FormWindow : public QWidget {
     // After handlers ran: repaint, tell assistive technology what changed,
     // and offer the commands that can run now.
     void changed();
+    // Enables each command that can run now.
+    void offerCommands();
 
     Form& form_;
     EventRouter& events_;
