@@ -26,6 +26,13 @@ namespace {
 
 using bench::quietSession;
 
+// A left click in the middle of a control, through the event entry.
+void click(toolkit::Session& s, const char* control) {
+    const QPoint p = s.form().control(control).rectInWindow().center();
+    s.events().press(p, Qt::LeftButton);
+    s.events().release(p, Qt::LeftButton);
+}
+
 // First use: pictures that the first frame does not show are decoded when
 // first used. Each run starts a fresh session and draws its first frame (not
 // timed), then times one first use with the frame it draws. The first run of
@@ -61,21 +68,13 @@ BENCHMARK(FirstPressOfAKey)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 // The glyph written into slot 0, after the key's faces were drawn.
 void FirstGlyphInASlot(benchmark::State& state) {
-    firstUse(state, [](toolkit::Session& s) {
-        const QPoint key = s.form().control("Image14").rectInWindow().center();
-        s.events().press(key, Qt::LeftButton);
-        s.events().release(key, Qt::LeftButton);
-    });
+    firstUse(state, [](toolkit::Session& s) { click(s, "Image14"); });
 }
 BENCHMARK(FirstGlyphInASlot)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 // Save's pressed face and the blank canvas; the dialog is cancelled.
 void FirstSave(benchmark::State& state) {
-    firstUse(state, [](toolkit::Session& s) {
-        const QPoint save = s.form().control("Image32").rectInWindow().center();
-        s.events().press(save, Qt::LeftButton);
-        s.events().release(save, Qt::LeftButton);
-    });
+    firstUse(state, [](toolkit::Session& s) { click(s, "Image32"); });
 }
 BENCHMARK(FirstSave)->Unit(benchmark::kMillisecond)->Iterations(40);
 
@@ -118,9 +117,7 @@ void ClickALetterKey(benchmark::State& state) {
     for (auto _ : state) {
         if (++n % compose::kVisibleSlots == 0) {
             state.PauseTiming();
-            const QPoint clear = s->form().control("Image33").rectInWindow().center();
-            s->events().press(clear, Qt::LeftButton);
-            s->events().release(clear, Qt::LeftButton);
+            click(*s, "Image33");
             state.ResumeTiming();
         }
         s->events().press(key, Qt::LeftButton);
@@ -157,11 +154,8 @@ BENCHMARK(TypeALetter)->Unit(benchmark::kMillisecond);
 
 void ComposeAndWriteASave(benchmark::State& state) {
     auto s = quietSession();
-    for (const char* key : {"Image16", "Image2", "Image2", "Image23"}) {
-        const QPoint p = s->form().control(key).rectInWindow().center();
-        s->events().press(p, Qt::LeftButton);
-        s->events().release(p, Qt::LeftButton);
-    }
+    for (const char* key : {"Image16", "Image2", "Image2", "Image23"})
+        click(*s, key);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("name.bmp"));
     const output::SaveControls save = output::saveControls(s->form());
