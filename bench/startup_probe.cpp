@@ -1,10 +1,12 @@
-// Start-up probes: the program's own start (build the window from its
-// description, load handler, bindings, show) or an empty Qt window, each
-// quitting as soon as its window is exposed. scripts/bench.sh times both.
+// Start-up probes: the program's own start (its translations for the user's
+// language, the window built from its description, load handler, bindings,
+// show) or an empty Qt window, each quitting as soon as its window is
+// exposed. scripts/bench.sh times both.
 //
 //   startup_probe program|empty
 #include "form_window.h"
 #include "quiet_session.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -31,6 +33,7 @@ template <class Widget> class QuitOnPaint : public Widget {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "program") == 0) {
+        const toolkit::Translations translations(QStringLiteral("cartouchery"));
         const auto session = bench::quietSession();
         QuitOnPaint<toolkit::FormWindow> window(session->form(), session->events());
         toolkit::centreOnScreen(window);

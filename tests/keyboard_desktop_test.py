@@ -145,6 +145,17 @@ def run(program, pictures):
 
     xdotool("windowfocus", "--sync", window)
     time.sleep(0.3)
+    for key in ("Menu", "shift+F10"):
+        shown_before = len(xdotool("search", "--onlyvisible", "--name", ""))
+        xdotool("key", key)
+        try:
+            wait_for(f"the menu after {key}",
+                     lambda: len(xdotool("search", "--onlyvisible", "--name", "")) == shown_before + 1, 5)
+            check(True, f"{key} opens the menu")
+        except RuntimeError:
+            check(False, f"{key} opens the menu")
+        xdotool("key", "Escape")
+        time.sleep(0.3)
     xdotool("key", "ctrl+q")
     try:
         code = program.wait(10)
