@@ -77,12 +77,13 @@ class Prebuilder {
         const std::string name = "image" + std::to_string(count_++);
         arrays_ += generated::byteArray("const unsigned char " + name + "[]",
                                         {image.constBits(), size_t(image.sizeInBytes())});
-        const std::string control =
-            !stretched
-                ? "nullptr"
-                : "\"" + stretched->name +
-                      (stretched->index ? "(" + std::to_string(*stretched->index) + ")" : "") +
-                      "\"";
+        std::string control = "nullptr";
+        if (stretched) {
+            control = '"' + stretched->name;
+            if (stretched->index)
+                control.append("(").append(std::to_string(*stretched->index)).append(")");
+            control += '"';
+        }
         table_ += "    {" + control + ", " + std::to_string(offset) + ", " +
                   std::to_string(file.size()) + ", " + std::to_string(image.width()) + ", " +
                   std::to_string(image.height()) + ", QImage::Format(" +
