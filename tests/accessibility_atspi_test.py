@@ -90,7 +90,9 @@ def main():
     screen = start_screen()
     at_bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
     workdir = tempfile.mkdtemp(prefix="cartouchery-atspi-")
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # English first, whatever the machine speaks; German after.
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
     program = subprocess.Popen([PROGRAM], cwd=workdir, env=env)
     try:
         run(workdir)
@@ -98,7 +100,8 @@ def main():
         program.terminate()
         program.wait(10)
     # In German, Qt's own dialog speaks German: Debian's Qt translations.
-    program = subprocess.Popen([PROGRAM], cwd=workdir, env=dict(env, LANG="de_DE.UTF-8", LANGUAGE="de"))
+    german = dict(env, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8", LANGUAGE="de")
+    program = subprocess.Popen([PROGRAM], cwd=workdir, env=german)
     try:
         in_german()
     finally:

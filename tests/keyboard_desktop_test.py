@@ -40,8 +40,8 @@ def command_line():
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
     for args, code, says in [(["--version"], 0, "cartouchery 1.00"), (["--help"], 0, "--version"),
                              (["--bogus"], 2, "Unknown option 'bogus'")]:
-        ran = subprocess.run([PROGRAM, *args], env=dict(env, LANG="C.UTF-8"), capture_output=True,
-                             text=True, timeout=20)
+        english = dict(env, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
+        ran = subprocess.run([PROGRAM, *args], env=english, capture_output=True, text=True, timeout=20)
         check(ran.returncode == code, f"{' '.join(args)} with no display ends with {code}, "
               f"ended with {ran.returncode}: {ran.stderr[-300:]!r}")
         check(says in ran.stdout + ran.stderr, f"{' '.join(args)} says {says!r}: {ran.stdout + ran.stderr!r}")
@@ -54,7 +54,7 @@ def main():
     pictures = os.path.join(home, "Pictures")
     os.makedirs(pictures)
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-               QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+               QT_QPA_PLATFORM="xcb", LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
     env.pop("XDG_PICTURES_DIR", None)
     program = subprocess.Popen([PROGRAM], env=env, cwd="/")
     try:
