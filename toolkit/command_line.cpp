@@ -1,6 +1,6 @@
 #include "command_line.h"
-#include "texts.h"
 
+#include "texts.h"
 #include "translations.h"
 
 #include <QCommandLineParser>

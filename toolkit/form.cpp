@@ -28,6 +28,15 @@ std::string sizeText(int64_t width, int64_t height) {
     return std::to_string(width) + " x " + std::to_string(height) + " pixels";
 }
 
+// Refuses a picture larger than a window holds; `is` says whether the size is
+// what its header says or what it decoded to.
+void checkPictureSize(const std::string& owner, const char* is, int64_t width, int64_t height) {
+    if (width > kMaxPixels || height > kMaxPixels)
+        throw std::runtime_error("the picture of " + owner + " " + is + " " +
+                                 sizeText(width, height) + "; a picture may be at most " +
+                                 std::to_string(kMaxPixels) + " pixels on a side");
+}
+
 class FormBuilder {
   public:
     explicit FormBuilder(Form& form) : form_(form) {}
@@ -101,10 +110,7 @@ class FormBuilder {
             throw std::runtime_error("the picture of " + owner + " is not a GIF, BMP or ICO file");
         const auto size = pictureSize(file);
         if (!size) throw std::runtime_error("the picture of " + owner + " has no pixel size");
-        if (size->first > kMaxPixels || size->second > kMaxPixels)
-            throw std::runtime_error(
-                "the picture of " + owner + " is " + sizeText(size->first, size->second) +
-                "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
+        checkPictureSize(owner, "is", size->first, size->second);
         charge(size->first, size->second, "the picture of " + owner);
         if (!builtIn_.empty()) {
             const QSize headerSize(size->first, size->second);
@@ -122,10 +128,7 @@ class FormBuilder {
             throw std::runtime_error("the picture of " + owner + " cannot be decoded");
         // The header may understate: an icon's directory says 256 for any
         // larger picture inside it. What counts is what was decoded.
-        if (img.width() > kMaxPixels || img.height() > kMaxPixels)
-            throw std::runtime_error(
-                "the picture of " + owner + " decodes to " + sizeText(img.width(), img.height()) +
-                "; a picture may be at most " + std::to_string(kMaxPixels) + " pixels on a side");
+        checkPictureSize(owner, "decodes to", img.width(), img.height());
         charge(int64_t(img.width()) * img.height() - int64_t(size->first) * size->second, 1,
                "the picture of " + owner);
         p = std::make_shared<const QImage>(std::move(img));

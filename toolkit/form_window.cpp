@@ -65,6 +65,15 @@ QChar typedLetter(const QString& text) {
     return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? c : QChar();
 }
 
+namespace {
+
+// What tells a keyboard's keys apart, so that a release finds its press.
+int keyOf(const QKeyEvent& e, QChar letter) {
+    return e.key() ? e.key() : letter.unicode();
+}
+
+} // namespace
+
 void FormWindow::keyPressEvent(QKeyEvent* e) {
     const Qt::KeyboardModifiers m = e->modifiers();
     if (e->key() == Qt::Key_F10 && m == Qt::ShiftModifier) {
@@ -78,14 +87,12 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     const QChar letter = shortcut ? QChar() : typedLetter(e->text());
     if (letter.isNull()) return QWidget::keyPressEvent(e);
     // A held key repeats; the press it began has written its letter.
-    if (!e->isAutoRepeat() && events_.keyPress(letter, e->key() ? e->key() : letter.unicode()))
-        changed();
+    if (!e->isAutoRepeat() && events_.keyPress(letter, keyOf(*e, letter))) changed();
 }
 
 void FormWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
-    const QChar letter = typedLetter(e->text());
-    events_.keyRelease(e->key() ? e->key() : letter.unicode());
+    events_.keyRelease(keyOf(*e, typedLetter(e->text())));
     changed();
 }
 

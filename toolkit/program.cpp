@@ -1,9 +1,9 @@
 #include "program.h"
-#include "texts.h"
 
 #include "command_line.h"
 #include "form_window.h"
 #include "qt_dialogs.h"
+#include "texts.h"
 #include "translations.h"
 
 #include <QApplication>

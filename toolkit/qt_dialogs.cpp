@@ -10,6 +10,13 @@
 #include <algorithm>
 
 namespace toolkit {
+namespace {
+
+QWidget* ownerWidget(const DialogOwner& owner) {
+    return owner ? owner->data() : nullptr;
+}
+
+} // namespace
 
 QStringList qtFileTypes(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -36,7 +43,7 @@ QString fileTypeExtension(const QString& type) {
 
 bool QtCommonDialog::showSave() {
     const QStringList types = qtFileTypes(filter);
-    QFileDialog dialog(owner_ ? owner_->data() : nullptr);
+    QFileDialog dialog(ownerWidget(owner_));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(types);
     if (!types.isEmpty()) {
@@ -61,15 +68,15 @@ bool QtCommonDialog::showSave() {
 }
 
 void QtMessageSink::warn(const QString& title, const QString& text) {
-    QMessageBox::warning(owner_ ? owner_->data() : nullptr, title, text);
+    QMessageBox::warning(ownerWidget(owner_), title, text);
 }
 
 void QtMessageSink::inform(const QString& title, const QString& text) {
-    QMessageBox::about(owner_ ? owner_->data() : nullptr, title, text);
+    QMessageBox::about(ownerWidget(owner_), title, text);
 }
 
 void QtMessageSink::present(QWidget* window) {
-    QWidget* owner = owner_ ? owner_->data() : nullptr;
+    QWidget* owner = ownerWidget(owner_);
     window->setParent(owner, window->windowFlags() | Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (owner) // beside the program's window, as a dialog would be
