@@ -1,12 +1,11 @@
 #include "help.h"
-#include "texts.h"
 
 #include "letter_keys.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QTableWidget>
 #include <QVBoxLayout>
 

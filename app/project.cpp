@@ -1,5 +1,4 @@
 #include "project.h"
-#include "texts.h"
 
 #include "clearing.h"
 #include "copying.h"
@@ -31,7 +30,7 @@ toolkit::Project project() {
             compose::bindPressFeedback(form, events);
             compose::bindLetterKeys(form, events, history);
             // The commands, in the order the menu lists them.
-            compose::bindEditing(events, history, compose::slotStrip(form));
+            compose::bindEditing(events, history);
             compose::bindClear(form, events, history);
             compose::bindStripReading(form);
             output::bindCopy(form, events);

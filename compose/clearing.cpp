@@ -1,10 +1,8 @@
 #include "clearing.h"
-#include "texts.h"
 
 #include "operations.h"
 #include "strip_history.h"
-
-#include <QCoreApplication>
+#include "texts.h"
 
 namespace compose {
 
@@ -17,15 +15,16 @@ void clearStrip(const SlotStrip& strip, toolkit::Control& canvas, const toolkit:
 void bindClear(toolkit::Form& form, toolkit::EventRouter& events,
                const std::shared_ptr<StripHistory>& history) {
     toolkit::Control& clear = form.control("Image33");
-    clear.accessibleName = Texts::tr("Clear").toStdString();
-    clear.accessibleDescription = Texts::tr("empties the strip").toStdString();
     const QString text = Texts::tr("Clear");
-    const auto click = [strip = slotStrip(form), &canvas = form.control("Picture1"),
-                        &blank = form.control("Picture2"), history,
-                        text] { history->record(text, [&] { clearStrip(strip, canvas, blank); }); };
+    clear.accessibleName = text.toStdString();
+    clear.accessibleDescription = Texts::tr("empties the strip").toStdString();
+    const auto click = [&canvas = form.control("Picture1"), &blank = form.control("Picture2"),
+                        history, text] {
+        history->record(text, [&] { clearStrip(history->strip(), canvas, blank); });
+    };
     events.bind(clear, {.click = click});
     events.addCommand({text, QKeySequence::keyBindings(QKeySequence::Delete), click,
-                       [strip = slotStrip(form)] { return filledSlots(strip) > 0; }, true});
+                       [history] { return filledSlots(history->strip()) > 0; }, true});
 }
 
 } // namespace compose

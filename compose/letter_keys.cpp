@@ -1,8 +1,8 @@
 #include "letter_keys.h"
-#include "texts.h"
 
 #include "operations.h"
 #include "strip_history.h"
+#include "texts.h"
 
 #include <QCoreApplication>
 
@@ -48,7 +48,7 @@ QString writtenLetters(const SlotStrip& strip) {
 
 void bindLetterKeys(toolkit::Form& form, toolkit::EventRouter& events,
                     const std::shared_ptr<StripHistory>& history) {
-    const SlotStrip strip = slotStrip(form);
+    const SlotStrip strip = history->strip();
     toolkit::MessageSink& messages = form.messages();
     for (const LetterKey& key : kLetterKeys) {
         toolkit::Control& control = form.control(key.control);

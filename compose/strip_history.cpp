@@ -1,9 +1,8 @@
 #include "strip_history.h"
-#include "texts.h"
 
 #include "operations.h"
+#include "texts.h"
 
-#include <QCoreApplication>
 #include <QUndoCommand>
 
 namespace compose {
@@ -67,8 +66,7 @@ bool removeLastGlyph(const SlotStrip& strip) {
     return false;
 }
 
-void bindEditing(toolkit::EventRouter& events, const SharedHistory& history,
-                 const SlotStrip& strip) {
+void bindEditing(toolkit::EventRouter& events, const SharedHistory& history) {
     events.addCommand({Texts::tr("Undo"), QKeySequence::keyBindings(QKeySequence::Undo),
                        [history] { history->undo(); }, [history] { return history->canUndo(); }});
     events.addCommand({Texts::tr("Redo"), QKeySequence::keyBindings(QKeySequence::Redo),
@@ -76,11 +74,11 @@ void bindEditing(toolkit::EventRouter& events, const SharedHistory& history,
                        true});
     events.addCommand({Texts::tr("Remove the last sign"),
                        {QKeySequence(Qt::Key_Backspace)},
-                       [history, strip] {
+                       [history] {
                            history->record(Texts::tr("Remove the last sign"),
-                                           [strip] { removeLastGlyph(strip); });
+                                           [&history] { removeLastGlyph(history->strip()); });
                        },
-                       [strip] { return filledSlots(strip) > 0; }});
+                       [history] { return filledSlots(history->strip()) > 0; }});
 }
 
 } // namespace compose

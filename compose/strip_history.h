@@ -24,6 +24,7 @@ class StripHistory {
     void redo() { stack_.redo(); }
     bool canUndo() const { return stack_.canUndo(); }
     bool canRedo() const { return stack_.canRedo(); }
+    const SlotStrip& strip() const { return strip_; }
 
   private:
     SlotStrip strip_;
@@ -38,7 +39,6 @@ bool removeLastGlyph(const SlotStrip& strip);
 using SharedHistory = std::shared_ptr<StripHistory>;
 
 // Undo, Redo and Remove the last sign, by the platform's keys.
-void bindEditing(toolkit::EventRouter& events, const SharedHistory& history,
-                 const SlotStrip& strip);
+void bindEditing(toolkit::EventRouter& events, const SharedHistory& history);
 
 } // namespace compose

@@ -1,7 +1,6 @@
 #include "strip_reading.h"
-#include "texts.h"
 
-#include <QCoreApplication>
+#include "texts.h"
 
 namespace compose {
 
