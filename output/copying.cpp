@@ -1,10 +1,8 @@
 #include "copying.h"
-#include "texts.h"
 
 #include "clipboard.h"
 #include "operations.h"
-
-#include <QCoreApplication>
+#include "texts.h"
 
 namespace output {
 

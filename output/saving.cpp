@@ -1,9 +1,8 @@
 #include "saving.h"
-#include "texts.h"
 
 #include "operations.h"
+#include "texts.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -18,6 +17,15 @@ const char* const kFolderKey = "save/folder";
 QSettings settings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Cartouchery"),
                      QStringLiteral("cartouchery"));
+}
+
+// The file type chosen in the dialog; the first where none is.
+const FileType& chosenType(const toolkit::CommonDialog& dialog) {
+    return kFileTypes[size_t(std::clamp<int>(dialog.filterIndex, 0, int(kFileTypes.size()) - 1))];
+}
+
+QString withExtension(const QString& name, const FileType& type) {
+    return name + QLatin1Char('.') + QLatin1String(type.extension);
 }
 
 const FileType* typeOf(const QString& path) {
@@ -49,9 +57,7 @@ QString suggestedPath(const SaveControls& save) {
     if (folder.isEmpty()) folder = QDir::homePath();
     QString name = compose::writtenLetters(save.strip);
     if (name.isEmpty()) name = QStringLiteral("name");
-    const FileType& type = kFileTypes[size_t(
-        std::clamp<int>(save.dialog->filterIndex, 0, int(kFileTypes.size()) - 1))];
-    return QDir(folder).filePath(name + QLatin1Char('.') + QLatin1String(type.extension));
+    return QDir(folder).filePath(withExtension(name, chosenType(*save.dialog)));
 }
 
 void saveStrip(const SaveControls& save) {
@@ -62,10 +68,7 @@ void saveStrip(const SaveControls& save) {
         QString path = dialog.fileName;
         // Every platform's dialog adds the chosen type's extension to a bare
         // name; where one did not, it is added here.
-        if (QFileInfo(path).suffix().isEmpty() && dialog.filterIndex >= 0 &&
-            dialog.filterIndex < int(kFileTypes.size()))
-            path +=
-                QLatin1Char('.') + QLatin1String(kFileTypes[size_t(dialog.filterIndex)].extension);
+        if (QFileInfo(path).suffix().isEmpty()) path = withExtension(path, chosenType(dialog));
         dialog.fileName = path; // the dialog opens again on the name given
         const FileType* type = typeOf(path);
         if (!type) {
