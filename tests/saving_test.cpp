@@ -36,20 +36,10 @@ class Saving : public ::testing::Test {
     }
     void TearDown() override { forgetTheLastFolder(); }
 
-    void type(const char* letters) {
-        for (const char* c = letters; *c; ++c)
-            program->click(compose::kLetterKeys[size_t(*c - 'A')].control);
-    }
+    void type(const char* letters) { program->type(letters); }
     QString path(const QString& name) { return dir.filePath(name); }
     QStringList files() { return QDir(dir.path()).entryList(QDir::Files); }
-    QImage strip(const char* letters) {
-        std::vector<QImage> glyphs;
-        for (const char* c = letters; *c; ++c)
-            glyphs.push_back(
-                program->control("Image4", compose::kLetterKeys[size_t(*c - 'A')].glyph)
-                    .picture->convertToFormat(QImage::Format_ARGB32));
-        return expectedStrip(glyphs);
-    }
+    QImage strip(const char* letters) { return expectedStrip(program->glyphsOf(letters)); }
 };
 
 struct Naming {

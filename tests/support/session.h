@@ -102,11 +102,21 @@ struct ProgramUnderTest {
     }
 
     // How many slots of the strip are filled (shown).
-    int filledSlots() {
-        int n = 0;
-        for (int i = 0; i < compose::kSlotCount; ++i)
-            n += control("Image3", i).visible;
-        return n;
+    int filledSlots() { return compose::filledSlots(compose::slotStrip(form())); }
+
+    // Clicks the key of each letter, A to Z, in turn.
+    void type(const std::string& letters) {
+        for (char c : letters)
+            click(compose::kLetterKeys[size_t(c - 'A')].control);
+    }
+
+    // The glyph each letter writes, as the pixels of a saved strip show it.
+    std::vector<QImage> glyphsOf(const std::string& letters) {
+        std::vector<QImage> glyphs;
+        for (char c : letters)
+            glyphs.push_back(control("Image4", compose::kLetterKeys[size_t(c - 'A')].glyph)
+                                 .picture->convertToFormat(QImage::Format_ARGB32));
+        return glyphs;
     }
 
     // Runs the command that the menu lists under that text.
