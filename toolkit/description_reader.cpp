@@ -94,7 +94,8 @@ class Reader {
         // and their ends first, so that a file met once is never read whole.
         auto& alike = pictures_[sketch(data)];
         for (const PictureBytes& known : alike)
-            if (std::ranges::equal(known->bytes(), data)) return known;
+            if (std::equal(known->bytes().begin(), known->bytes().end(), data.begin(), data.end()))
+                return known;
         return alike.emplace_back(
             storage_ == PictureStorage::Borrow
                 ? std::make_shared<const PictureFile>(data)

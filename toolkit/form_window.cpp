@@ -1,6 +1,7 @@
 #include "form_window.h"
 
 #include "form_accessibility.h"
+#include "platform.h"
 #include "rendering.h"
 
 #include <QAction>
@@ -106,15 +107,19 @@ void FormWindow::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void FormWindow::showMenu(QPoint global) {
-    QMenu menu(this);
+    auto* menu = new QMenu(this);
     for (const Offered& offered : commands_) {
-        menu.addAction(offered.action);
-        if (offered.command->endsGroup) menu.addSeparator();
+        menu->addAction(offered.action);
+        if (offered.command->endsGroup) menu->addSeparator();
     }
-    menu.exec(global);
+    platform::popUpMenu(menu, global);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
+    if (!painted_) {
+        painted_ = true;
+        platform::windowPainted();
+    }
     QPainter p(this);
     if (devicePixelRatioF() == 1.0) {
         renderForm(p, form_);

@@ -50,6 +50,7 @@ class FormWindow : public QWidget {
     // At a device pixel ratio above 1 the form is rendered here at its own
     // size, then scaled pixel for pixel; made once, not per paint.
     QImage frame_;
+    bool painted_ = false;
     struct Offered {
         QAction* action;
         const Command* command;

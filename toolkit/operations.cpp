@@ -1,8 +1,9 @@
 #include "operations.h"
 
+#include "platform.h"
+
 #include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -56,21 +57,7 @@ void savePicture(const Picture& picture, const QString& path, const char* format
     if (!picture->convertToFormat(QImage::Format_RGB32).save(&buffer, format))
         throw SaveError(QStringLiteral("the picture could not be encoded"));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw SaveError(file.errorString());
-    // A write can stop short without an error (a disk that just filled up);
-    // the next one then fails and says why.
-    for (qint64 done = 0; done < encoded.size();) {
-        const qint64 n = file.write(encoded.constData() + done, encoded.size() - done);
-        if (n <= 0) {
-            // cancelWriting() puts its own words in errorString(): read the reason first.
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            throw SaveError(reason);
-        }
-        done += n;
-    }
-    if (!file.commit()) throw SaveError(file.errorString());
+    platform::deliverFile(encoded, path);
 }
 
 } // namespace toolkit

@@ -2,12 +2,14 @@
 
 #include "command_line.h"
 #include "form_window.h"
-#include "qt_dialogs.h"
+#include "platform.h"
 #include "texts.h"
 #include "translations.h"
 
 #include <QApplication>
-#include <QMessageBox>
+
+#include <string>
+#include <vector>
 
 namespace toolkit {
 
@@ -25,31 +27,58 @@ Session::Session(const Project& project, std::function<std::unique_ptr<CommonDia
     if (project.bind) project.bind(*form_, *events_);
 }
 
+namespace {
+
+// The running program. It lives on the heap: in the browser exec() leaves
+// run() and main() without returning, and their stack frames, the command
+// line's copy among them, are reused at once.
+struct Running {
+    Running(int argc, char** argv, const QString& name)
+        : words(argv, argv + argc), arguments(pointersTo(words)), count(argc),
+          app(count, arguments.data()), translations(name) {}
+
+    static std::vector<char*> pointersTo(std::vector<std::string>& words) {
+        std::vector<char*> pointers;
+        for (std::string& word : words) pointers.push_back(word.data());
+        pointers.push_back(nullptr);
+        return pointers;
+    }
+
+    std::vector<std::string> words;
+    std::vector<char*> arguments;
+    int count;
+    QApplication app;
+    // Before the handlers are bound: they take their texts in this language.
+    Translations translations;
+    DialogOwner owner = std::make_shared<QPointer<QWidget>>();
+    std::unique_ptr<Session> session;
+    std::unique_ptr<FormWindow> window;
+};
+
+} // namespace
+
 int run(int argc, char** argv, const Project& project) {
     if (const auto answered = answerCommandLine(argc, argv, project)) return *answered;
-    QApplication app(argc, argv);
+    auto running = std::make_unique<Running>(argc, argv, project.name);
     QApplication::setApplicationName(project.name);
     QApplication::setApplicationVersion(project.version);
     QApplication::setDesktopFileName(project.desktopFileName);
-    // Before the handlers are bound: they take their texts in this language.
-    const Translations translations(project.name);
-    const auto owner = std::make_shared<QPointer<QWidget>>();
-    std::unique_ptr<Session> session;
     try {
-        session = std::make_unique<Session>(
-            project, [owner] { return std::make_unique<QtCommonDialog>(owner); },
-            std::make_unique<QtMessageSink>(owner));
+        running->session = std::make_unique<Session>(
+            project, [owner = running->owner] { return platform::saveDialog(owner); },
+            platform::messageSink(running->owner));
     } catch (const std::exception& e) {
-        QMessageBox::critical(
-            nullptr, QApplication::applicationName(),
+        platform::reportFatal(
+            QApplication::applicationName(),
             Texts::tr("The window cannot be built:\n%1").arg(QString::fromUtf8(e.what())));
         return 1;
     }
-    FormWindow window(session->form(), session->events());
-    *owner = &window;
-    if (session->form().centred()) centreOnScreen(window);
-    window.show();
-    return app.exec();
+    running->window =
+        std::make_unique<FormWindow>(running->session->form(), running->session->events());
+    *running->owner = running->window.get();
+    platform::placeWindow(*running->window, running->session->form().centred());
+    running->window->show();
+    return running->app.exec();
 }
 
 } // namespace toolkit

@@ -32,6 +32,9 @@ class QtMessageSink : public MessageSink {
     void present(QWidget* window) override;
     void beep() override;
 
+  protected:
+    QWidget* owner() const { return owner_ ? owner_->data() : nullptr; }
+
   private:
     DialogOwner owner_;
 };

@@ -67,3 +67,56 @@ def grab(window):
     x, y, w, h = geometry(window)
     return (w, h), subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
                                   check=True, capture_output=True).stdout
+
+
+# The program's window: its title, the top-left corners of three keys (each
+# 60 x 60) and a point on Save.
+TITLE = "The Cartouchery"
+KEYS = {"A": (42, 200), "B": (98, 201), "C": (154, 201)}  # top-left corners; keys are 60 x 60
+SAVE = (239, 464)
+
+
+def click(window, point, offset=(30, 30)):
+    x, y, _, _ = geometry(window)
+    xdotool("mousemove", str(x + point[0] + offset[0]), str(y + point[1] + offset[1]), "click", "1")
+    time.sleep(0.3)
+
+
+def differences(a, b, width):
+    diff = [i // 3 for i in range(0, min(len(a), len(b)), 3) if a[i:i + 3] != b[i:i + 3]]
+    return [(i % width, i // width) for i in diff]
+
+
+def drive_window(command, env, workdir, save_as):
+    """Starts the program, clicks B, A and C, and saves through the Save As
+    dialog under save_as; returns the window's size, its pixels at the start
+    and its pixels after the clicks."""
+    before = set(xdotool("search", "--name", TITLE))
+    program = subprocess.Popen(command, env=env, cwd=workdir)
+    try:
+        window = wait_for(f"the window {TITLE!r}",
+                          lambda: next((w for w in xdotool("search", "--onlyvisible", "--name", TITLE)
+                                        if w not in before), None))
+        time.sleep(1.0)  # the first paint
+        size, start = grab(window)
+        for key in "BAC":
+            click(window, KEYS[key])
+        time.sleep(0.5)
+        _, written = grab(window)
+        windows = set(xdotool("search", "--onlyvisible", "--name", ""))
+        click(window, SAVE, (0, 0))
+        dialog = wait_for("the Save As dialog", lambda: next(
+            (w for w in xdotool("search", "--onlyvisible", "--name", "") if w not in windows), None), 30)
+        time.sleep(1.5)
+        x, y, w, h = geometry(dialog)
+        xdotool("mousemove", str(x + w // 2), str(y + h // 2))
+        # The dialog suggests a name; a user selects it to type another.
+        xdotool("key", "Home", "shift+End")
+        xdotool("type", "--delay", "30", save_as)
+        xdotool("key", "Return")
+        wait_for("the saved file", lambda: os.path.exists(save_as.replace("Z:", "").replace("\\", "/"))
+                 and os.path.getsize(save_as.replace("Z:", "").replace("\\", "/")) >= 90366, 30)
+        return size, start, written
+    finally:
+        program.terminate()
+        program.wait(20)

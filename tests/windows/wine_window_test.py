@@ -18,63 +18,16 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../support"))
-from desktop_session import check, geometry, grab, start_screen, summary, wait_for, xdotool  # noqa: E402
+from desktop_session import check, differences, drive_window, start_screen, summary  # noqa: E402
 
 WINE_RUN, QT_PREFIX, WINEPREFIX, EXE = (os.path.abspath(a) for a in sys.argv[1:5])
 # The Linux build made in the same run; without it the comparison fails.
 LINUX = os.path.abspath(sys.argv[5]) if len(sys.argv) > 5 and sys.argv[5] else ""
-TITLE = "The Cartouchery"
-KEYS = {"A": (42, 200), "B": (98, 201), "C": (154, 201)}  # top-left corners; keys are 60 x 60
-SAVE = (239, 464)
-
-
-def click(window, point, offset=(30, 30)):
-    x, y, _, _ = geometry(window)
-    xdotool("mousemove", str(x + point[0] + offset[0]), str(y + point[1] + offset[1]), "click", "1")
-    time.sleep(0.3)
 
 
 def bitmap_size(path):
     data = open(path, "rb").read(26)
     return data[:2], struct.unpack_from("<ii", data, 18)
-
-
-def differences(a, b, width):
-    diff = [i // 3 for i in range(0, min(len(a), len(b)), 3) if a[i:i + 3] != b[i:i + 3]]
-    return [(i % width, i // width) for i in diff]
-
-
-def session(command, env, workdir, save_as):
-    """Starts, clicks B A C, saves; returns the start and after-click pixels."""
-    before = set(xdotool("search", "--name", TITLE))
-    program = subprocess.Popen(command, env=env, cwd=workdir)
-    try:
-        window = wait_for(f"the window {TITLE!r}",
-                          lambda: next((w for w in xdotool("search", "--onlyvisible", "--name", TITLE)
-                                        if w not in before), None))
-        time.sleep(1.0)  # the first paint
-        size, start = grab(window)
-        for key in "BAC":
-            click(window, KEYS[key])
-        time.sleep(0.5)
-        _, written = grab(window)
-        windows = set(xdotool("search", "--onlyvisible", "--name", ""))
-        click(window, SAVE, (0, 0))
-        dialog = wait_for("the Save As dialog", lambda: next(
-            (w for w in xdotool("search", "--onlyvisible", "--name", "") if w not in windows), None), 30)
-        time.sleep(1.5)
-        x, y, w, h = geometry(dialog)
-        xdotool("mousemove", str(x + w // 2), str(y + h // 2))
-        # The dialog suggests a name; a user selects it to type another.
-        xdotool("key", "Home", "shift+End")
-        xdotool("type", "--delay", "30", save_as)
-        xdotool("key", "Return")
-        wait_for("the saved file", lambda: os.path.exists(save_as.replace("Z:", "").replace("\\", "/"))
-                 and os.path.getsize(save_as.replace("Z:", "").replace("\\", "/")) >= 90366, 30)
-        return size, start, written
-    finally:
-        program.terminate()
-        program.wait(20)
 
 
 def main():
@@ -84,7 +37,7 @@ def main():
     try:
         started = time.time()
         target = os.path.join(workdir, "wine.bmp")
-        size, start, written = session([WINE_RUN, QT_PREFIX, WINEPREFIX, EXE], wine_env, workdir,
+        size, start, written = drive_window([WINE_RUN, QT_PREFIX, WINEPREFIX, EXE], wine_env, workdir,
                                        "Z:" + target.replace("/", "\\"))
         print(f"Wine: window, clicks and save in {time.time() - started:.1f} s")
         check(size == (591, 521), f"client area 591 x 521, found {size[0]} x {size[1]}")
@@ -95,7 +48,7 @@ def main():
         if os.path.isfile(LINUX):
             linux_env = dict(wine_env, QT_QPA_PLATFORM="xcb")
             linux_target = os.path.join(workdir, "linux.bmp")
-            _, linux_start, linux_written = session([LINUX], linux_env, workdir, linux_target)
+            _, linux_start, linux_written = drive_window([LINUX], linux_env, workdir, linux_target)
             for what, wine, linux in [("start screen", start, linux_start),
                                       ("window after B, A, C", written, linux_written)]:
                 diff = differences(wine, linux, 591)
