@@ -18,7 +18,13 @@ packages=(
   # The Windows build: cross compilers, Wine to run it, NSIS to pack it.
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix googletest
   wine wine64 nsis icoutils
+  # The web build: emscripten with Qt's host tools, Chromium to test it in.
+  emscripten qt6-base-dev-tools chromium
 )
+# Node.js and npm may come from elsewhere (NodeSource's nodejs carries its own
+# npm, which Debian's npm package would conflict with).
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -65,7 +65,8 @@ def geometry(window):
 def grab(window):
     """The window's size and its pixels on screen, as raw RGB."""
     x, y, w, h = geometry(window)
-    return (w, h), subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "rgb:-"],
+    return (w, h), subprocess.run(["import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}",
+                                   "-depth", "8", "rgb:-"],
                                   check=True, capture_output=True).stdout
 
 
