@@ -26,7 +26,7 @@ void deliverFile(const QByteArray& bytes, const QString& path);
 
 // Before the window first shows: centred on the desktop where its
 // description says so; on the web, without a frame, filling the page's
-// window area.
+// window area, and the page learns when the program ends.
 void placeWindow(QWidget& window, bool centred);
 
 // Opens the menu at a point on the screen and owns it from then on; on the

@@ -3,12 +3,16 @@
 #include "operations.h"
 #include "texts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QWindow>
 
 #include <emscripten.h>
 #include <emscripten/val.h>
@@ -34,12 +38,16 @@ class BrowserSaveDialog : public CommonDialog {
   public:
     bool showSave() override {
         const QStringList types = qtFileTypes(filter);
+        QStringList extensions;
+        for (const QString& type : types) extensions << QLatin1Char('.') + fileTypeExtension(type);
         const QFileInfo start(fileName);
         QString name = start.fileName();
         for (;;) {
             const emscripten::val answer = browserWindow().call<emscripten::val>(
                 "prompt",
-                Texts::tr("Save the picture as (%1):").arg(types.join(Texts::tr(" or "))).toStdString(),
+                Texts::tr("Save the picture as (%1):")
+                    .arg(extensions.join(Texts::tr(" or ")))
+                    .toStdString(),
                 name.toStdString());
             if (answer.isNull() || answer.isUndefined()) return false;
             name = QString::fromStdString(answer.as<std::string>()).trimmed();
@@ -61,6 +69,23 @@ class BrowserSaveDialog : public CommonDialog {
 class BrowserMessageSink : public QtMessageSink {
   public:
     using QtMessageSink::QtMessageSink;
+    // The screen is the page's window area, smaller than a desktop's: a
+    // window of the program's own fits inside it, title bar and close box
+    // included.
+    void present(QWidget* window) override {
+        // Only a dialog gets a title bar in the browser.
+        window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        QtMessageSink::present(window);
+        // Its frame is known once the browser's side of it exists.
+        QTimer::singleShot(0, window, [window] {
+            const QScreen* screen = window->screen();
+            if (!screen) return;
+            const QRect area = screen->availableGeometry().marginsRemoved(
+                window->windowHandle()->frameMargins());
+            window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                    window->size().boundedTo(area.size()), area));
+        });
+    }
     void warn(const QString& title, const QString& text) override { alert(title, text); }
     void inform(const QString& title, const QString& text) override {
         auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, owner());
@@ -87,6 +112,9 @@ void deliverFile(const QByteArray& bytes, const QString& path) {
 void placeWindow(QWidget& window, bool) {
     window.setWindowFlag(Qt::FramelessWindowHint);
     if (const QScreen* screen = window.screen()) window.move(screen->geometry().topLeft());
+    // Quit leaves the page: it offers to start again.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed,
+                     [] { EM_ASM(dispatchEvent(new Event("cartouchery-ended"))); });
 }
 
 void popUpMenu(QMenu* menu, QPoint global) {

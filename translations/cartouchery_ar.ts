@@ -137,6 +137,14 @@ It can be saved as a bitmap (.bmp) or as a PNG picture (.png).</source>
         <source>Writes a name in Egyptian hieroglyphs.</source>
         <translation>يكتب اسمًا بالهيروغليفية المصرية.</translation>
     </message>
+    <message>
+        <source>Save the picture as (%1):</source>
+        <translation>احفظ الصورة باسم (%1):</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> أو </translation>
+    </message>
 </context>
 <context>
     <name>sign</name>

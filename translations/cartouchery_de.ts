@@ -137,6 +137,14 @@ Es kann als Bitmap (.bmp) oder als PNG-Bild (.png) gespeichert werden.</translat
         <source>Writes a name in Egyptian hieroglyphs.</source>
         <translation>Schreibt einen Namen in ägyptischen Hieroglyphen.</translation>
     </message>
+    <message>
+        <source>Save the picture as (%1):</source>
+        <translation>Das Bild speichern als (%1):</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
 </context>
 <context>
     <name>sign</name>

@@ -137,6 +137,14 @@ Se puede guardar como mapa de bits (.bmp) o como imagen PNG (.png).</translation
         <source>Writes a name in Egyptian hieroglyphs.</source>
         <translation>Escribe un nombre en jeroglíficos egipcios.</translation>
     </message>
+    <message>
+        <source>Save the picture as (%1):</source>
+        <translation>Guardar la imagen como (%1):</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
 </context>
 <context>
     <name>sign</name>

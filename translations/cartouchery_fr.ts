@@ -137,6 +137,14 @@ Elle peut être enregistrée en bitmap (.bmp) ou en image PNG (.png).</translati
         <source>Writes a name in Egyptian hieroglyphs.</source>
         <translation>Écrit un nom en hiéroglyphes égyptiens.</translation>
     </message>
+    <message>
+        <source>Save the picture as (%1):</source>
+        <translation>Enregistrer l’image sous (%1) :</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
 </context>
 <context>
     <name>sign</name>

@@ -15,11 +15,12 @@
 
   // What the "Try again" button does now: nothing shown when nothing would help.
   let retry = null;
-  function fail(reason, then) {
+  function fail(reason, then, label = "Try again") {
     retry = then;
     element("loading").hidden = true;
     element("reason").textContent = reason;
     element("retry").hidden = !then;
+    element("retry").textContent = label;
     element("failed").hidden = false;
   }
   // A program that stopped cannot start again in place: the page loads anew.
@@ -121,6 +122,7 @@
     // Past this point a fault in the program surfaces as an uncaught error.
     addEventListener("error", (e) => fail("The program stopped: " + e.message + ".", reload),
                      { once: true });
+    addEventListener("cartouchery-ended", () => fail("The Cartouchery has ended.", reload, "Start again"));
     addEventListener("cartouchery-window-painted", () => {
       windowArea.classList.add("running");
       element("screen").focus();

@@ -173,6 +173,17 @@ async function main() {
     const png = existsSync(join(work, "BAC.png")) ? readFileSync(join(work, "BAC.png")) : Buffer.alloc(0);
     check(pngName === "BAC.png" && png.length > 24 && png.readUInt32BE(16) === 567 && png.readUInt32BE(20) === 53,
           `a .png name downloads a 567 x 53 PNG picture, found ${pngName}, ${png.length} bytes`);
+
+    // Quit, from the menu, ends the program; the page offers to start again.
+    await page.mouse.click(box.x + 5, box.y + 90, { button: "right" });
+    await shows(page, written, 1, 10000, true); // the menu is drawn
+    await page.mouse.click(box.x + 40, box.y + 330);
+    const ended = await reasonShown(page);
+    const again = await page.$eval("#retry", (e) => e.textContent);
+    check(ended === "The Cartouchery has ended." && again === "Start again",
+          `Quit says the program has ended and offers to start again: "${ended}", "${again}"`);
+    await Promise.all([page.waitForNavigation(), page.click("#retry")]);
+    await windowPainted(page).then(() => check(true), () => check(false, "Start again starts the program"));
     await page.close();
 
     // At a device pixel ratio of 2 each window pixel is a 2 x 2 block.
