@@ -107,6 +107,8 @@ async function main() {
   const server = await serveSite(site);
   const browser = await launchChromium();
   try {
+    await browser.defaultBrowserContext().overridePermissions(new URL(server.url).origin,
+                                                              ["clipboard-read", "clipboard-write"]);
     const page = await browser.newPage();
     page.on("pageerror", (e) => check(false, `no error in the page: ${e.message}`));
     await page.setViewport({ width: 1000, height: 900 });
@@ -140,6 +142,14 @@ async function main() {
     await page.keyboard.type("bac");
     check((await shows(page, written)).length === 0,
           `typing b, a, c writes BAC: ${described(await shows(page, written, 1, 0))}`);
+    // Copy puts the signs on the browser's clipboard as text (the picture
+    // too, where the browser takes more than one kind at once).
+    await page.keyboard.down("Control");
+    await page.keyboard.press("c");
+    await page.keyboard.up("Control");
+    const copied = await page.waitForFunction(async () => (await navigator.clipboard.readText()) || null,
+                                              { timeout: 10000 }).then((h) => h.jsonValue(), () => "");
+    check(copied === "\u{130C0}\u{1313F}\u{133A1}", `Copy puts the signs of BAC on the clipboard, found "${copied}"`);
 
     // Save: the browser's own prompt asks for the name; a name of another
     // type is refused with a message and asked again; the download is the
