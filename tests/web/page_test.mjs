@@ -14,7 +14,8 @@ import { fileURLToPath } from "node:url";
 import { launchChromium, serveSite, windowPainted } from "./browser.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
-const [site, linuxProgram] = process.argv.slice(2).map((a) => resolve(a));
+const site = resolve(process.argv[2]);
+const linuxProgram = process.argv[3] ? resolve(process.argv[3]) : "";
 const WIDTH = 591, HEIGHT = 521;
 // Top-left corners of the keys (60 x 60) and points on the buttons.
 const KEYS = { A: [42, 200], B: [98, 201], C: [154, 201] };
@@ -101,6 +102,9 @@ async function downloads(browser, folder) {
 }
 
 async function main() {
+  if (!linuxProgram || !existsSync(linuxProgram))
+    throw new Error(`no Linux program to compare with ("${process.argv[3] || ""}"): configure the wasm ` +
+                    "preset with -DCARTOUCHERY_LINUX_PROGRAM=build/release/cartouchery, as scripts/test-web.sh does");
   const work = mkdtempSync(join(tmpdir(), "cartouchery-web-"));
   execFileSync("/usr/bin/python3", [join(here, "linux_reference.py"), linuxProgram, work], { stdio: "inherit" });
   const linux = (name) => readFileSync(join(work, name));
@@ -114,6 +118,8 @@ async function main() {
     await page.setViewport({ width: 1000, height: 900 });
     await page.goto(server.url);
     await windowPainted(page);
+    const received = await page.$eval("#received", (e) => e.textContent);
+    check(/^(\d+\.\d) MB of \1 MB$/.test(received), `the progress bar counted the whole program: "${received}"`);
     check(await page.title() === "The Cartouchery", `the title "The Cartouchery", found "${await page.title()}"`);
     const box = await (await page.$("#screen")).boundingBox();
     check(box.width === WIDTH && box.height === HEIGHT, `the window ${WIDTH} x ${HEIGHT}, found ${box.width} x ${box.height}`);
