@@ -37,9 +37,9 @@ void alert(const QString& title, const QString& text) {
 class BrowserSaveDialog : public CommonDialog {
   public:
     bool showSave() override {
-        const QStringList types = qtFileTypes(filter);
         QStringList extensions;
-        for (const QString& type : types) extensions << QLatin1Char('.') + fileTypeExtension(type);
+        for (const QString& type : qtFileTypes(filter))
+            extensions << QLatin1Char('.') + fileTypeExtension(type);
         const QFileInfo start(fileName);
         QString name = start.fileName();
         for (;;) {
@@ -55,12 +55,7 @@ class BrowserSaveDialog : public CommonDialog {
                                      name.lastIndexOf(QLatin1Char('\\'))) + 1);
             if (!name.isEmpty()) break;
         }
-        if (QFileInfo(name).suffix().isEmpty() && !types.isEmpty())
-            name += QLatin1Char('.') +
-                    fileTypeExtension(types[std::clamp<qsizetype>(filterIndex, 0, types.size() - 1)]);
-        for (qsizetype i = 0; i < types.size(); ++i)
-            if (QFileInfo(name).suffix().compare(fileTypeExtension(types[i]), Qt::CaseInsensitive) == 0)
-                filterIndex = int(i);
+        // A bare name gets the chosen type's extension where the save is made.
         fileName = QDir(start.path()).filePath(name);
         return true;
     }

@@ -161,7 +161,7 @@ async function main() {
     // type is refused with a message and asked again; the download is the
     // desktop's bitmap, named as given.
     const downloaded = await downloads(browser, work);
-    const answers = ["BAC.jpg", "OK", "mummy"];
+    const answers = ["BAC.jpg", "OK", "folder/mummy"];
     const asked = [];
     page.on("dialog", async (dialog) => {
       asked.push(`${dialog.type()}: ${dialog.message()} [${dialog.defaultValue()}]`);
