@@ -52,6 +52,8 @@ export function launchChromium() {
       // This machine reaches no outside hosts: Chromium must not try.
       "--disable-background-networking", "--disable-component-update", "--disable-sync",
       "--no-first-run", "--disable-default-apps",
+      // A container's small /dev/shm must not crash the renderer.
+      "--disable-dev-shm-usage",
     ],
   });
 }
