@@ -68,7 +68,8 @@ mkdir -p "$prefix/LICENSES"
 cp "$src"/LICENSES/*.txt "$prefix/LICENSES/"
 for pair in freetype/LICENSE.txt:FreeType-LICENSE.txt freetype/docs/FTL.TXT:FreeType-FTL.txt \
             harfbuzz-ng/COPYING:HarfBuzz-COPYING.txt libpng/LICENSE:libpng-LICENSE.txt \
-            zlib/src/LICENSE:zlib-LICENSE.txt pcre2/LICENCE:PCRE2-LICENCE.txt; do
+            zlib/src/LICENSE:zlib-LICENSE.txt pcre2/LICENCE:PCRE2-LICENCE.txt \
+            wasm/DEJAVU-LICENSE:DejaVu-LICENSE.txt wasm/VERA-LICENSE:Vera-LICENSE.txt; do
   from="$src/src/3rdparty/${pair%%:*}"
   [[ -f "$from" ]] && cp "$from" "$prefix/LICENSES/${pair##*:}"
 done
