@@ -71,6 +71,6 @@ for pair in freetype/LICENSE.txt:FreeType-LICENSE.txt freetype/docs/FTL.TXT:Free
             zlib/src/LICENSE:zlib-LICENSE.txt pcre2/LICENCE:PCRE2-LICENCE.txt \
             wasm/DEJAVU-LICENSE:DejaVu-LICENSE.txt wasm/VERA-LICENSE:Vera-LICENSE.txt; do
   from="$src/src/3rdparty/${pair%%:*}"
-  [[ -f "$from" ]] && cp "$from" "$prefix/LICENSES/${pair##*:}"
+  if [[ -f "$from" ]]; then cp "$from" "$prefix/LICENSES/${pair##*:}"; fi
 done
 echo "Qt for WebAssembly is in $prefix"
