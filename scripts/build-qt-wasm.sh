@@ -14,21 +14,9 @@ prefix="$(realpath -m "${1:?usage: build-qt-wasm.sh PREFIX [WORK_DIR]}")"
 work="$(realpath -m "${2:-build/qt-wasm-source}")"
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
-"$here/scripts/install-deps.sh"
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-  echo "deb-src http://deb.debian.org/debian bookworm main" |
-    "${sudo[@]}" tee /etc/apt/sources.list.d/cartouchery-deb-src.list >/dev/null
-  "${sudo[@]}" apt-get update -qq
-fi
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-  dpkg-dev qt6-base-dev-tools emscripten
-
-mkdir -p "$work"
-cd "$work"
-[[ -d qt6-base-6.4.2+dfsg ]] || apt-get source qt6-base=6.4.2+dfsg-10
-src="$work/qt6-base-6.4.2+dfsg"
+# shellcheck source=lib/qt-source.sh
+source "$here/scripts/lib/qt-source.sh"
+qt6_base_source "$work" emscripten
 
 # Qt's configure insists on an emsdk: it reads $EMSDK/.emscripten and runs
 # $EMSDK/upstream/emscripten/emcc --version. A stand-in folder satisfies it.

@@ -11,22 +11,9 @@ prefix="$(realpath -m "${1:?usage: build-qt-windows.sh PREFIX [WORK_DIR]}")"
 work="$(realpath -m "${2:-build/qt-windows-source}")"
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
-"$here/scripts/install-deps.sh"
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-# The source package and the host tools (moc, rcc, uic) of the same version.
-if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
-  echo "deb-src http://deb.debian.org/debian bookworm main" |
-    "${sudo[@]}" tee /etc/apt/sources.list.d/cartouchery-deb-src.list >/dev/null
-  "${sudo[@]}" apt-get update -qq
-fi
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-  dpkg-dev qt6-base-dev-tools
-
-mkdir -p "$work"
-cd "$work"
-[[ -d qt6-base-6.4.2+dfsg ]] || apt-get source qt6-base=6.4.2+dfsg-10
-src="$work/qt6-base-6.4.2+dfsg"
+# shellcheck source=lib/qt-source.sh
+source "$here/scripts/lib/qt-source.sh"
+qt6_base_source "$work"
 
 # Debian's source lacks src/3rdparty/wintab: build the windows platform
 # plugin without tablet support.
