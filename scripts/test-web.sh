@@ -6,16 +6,14 @@
 # it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=lib/stage.sh
+source scripts/lib/stage.sh
 qt="${QT_WASM_PREFIX:-$(cd .. && pwd)/shared/qt6-wasm}"
 missing=""
 [[ -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]] || missing="no Qt for WebAssembly at $qt (set QT_WASM_PREFIX; scripts/build-qt-wasm.sh makes one)"
 command -v chromium >/dev/null || missing="${missing:+$missing; }no chromium"
 command -v npm >/dev/null || missing="${missing:+$missing; }no npm"
-if [[ -n "$missing" ]]; then
-  echo "Web stage left out: $missing"
-  [[ "${CI:-}" == true ]] && exit 1
-  exit 0
-fi
+[[ -z "$missing" ]] || leave_stage_out Web "$missing"
 export QT_WASM_PREFIX="$qt"
 start=$(date +%s)
 # puppeteer-core, exactly as locked; it never downloads a browser.
@@ -23,10 +21,4 @@ if [[ ! -f tests/web/node_modules/.package-lock.json ||
       tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]]; then
   npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
 fi
-# The page is compared with the Linux program built now.
-scripts/configure.sh release
-cmake --build --preset release --target cartouchery
-scripts/configure.sh wasm -DCARTOUCHERY_LINUX_PROGRAM="$PWD/build/release/cartouchery"
-cmake --build --preset wasm
-ctest --preset wasm
-echo "Web stage: $(( $(date +%s) - start )) s"
+test_against_linux wasm Web "$start"

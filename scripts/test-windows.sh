@@ -7,18 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt="${QT_WINDOWS_PREFIX:-$(cd .. && pwd)/shared/qt6-windows}"
-if [[ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]]; then
-  echo "Windows stage left out: no Qt for Windows at $qt (set QT_WINDOWS_PREFIX; scripts/build-qt-windows.sh makes one)"
-  [[ "${CI:-}" == true ]] && exit 1
-  exit 0
-fi
+# shellcheck source=lib/stage.sh
+source scripts/lib/stage.sh
+[[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]] ||
+  leave_stage_out Windows "no Qt for Windows at $qt (set QT_WINDOWS_PREFIX; scripts/build-qt-windows.sh makes one)"
 export QT_WINDOWS_PREFIX="$qt"
 start=$(date +%s)
-# The Wine window is compared with the Linux program built now, never with
-# whatever an earlier build left behind.
-scripts/configure.sh release
-cmake --build --preset release --target cartouchery
-scripts/configure.sh windows -DCARTOUCHERY_LINUX_PROGRAM="$PWD/build/release/cartouchery"
-cmake --build --preset windows
-ctest --preset windows
-echo "Windows stage: $(( $(date +%s) - start )) s"
+test_against_linux windows Windows "$start"
