@@ -2,22 +2,12 @@
 # environment variable; ../shared/qt6-wasm beside the repository where that
 # exists) and Debian's emscripten. Qt's own tools (moc, rcc) and the
 # project's build-time tools are the build machine's.
-if(NOT QT_WASM_PREFIX)
-  set(QT_WASM_PREFIX "$ENV{QT_WASM_PREFIX}")
-endif()
-if(NOT QT_WASM_PREFIX AND EXISTS "${CMAKE_CURRENT_LIST_DIR}/../../shared/qt6-wasm/lib/cmake/Qt6")
-  get_filename_component(QT_WASM_PREFIX "${CMAKE_CURRENT_LIST_DIR}/../../shared/qt6-wasm" ABSOLUTE)
-endif()
-if(NOT EXISTS "${QT_WASM_PREFIX}/lib/cmake/Qt6/qt.toolchain.cmake")
-  message(FATAL_ERROR "No Qt for WebAssembly found. Set QT_WASM_PREFIX (a CMake or environment "
-                      "variable) to an installed Qt 6 built for wasm32-emscripten; "
-                      "scripts/build-qt-wasm.sh makes one from Debian's qt6-base source.")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/find-cross-qt.cmake)
+find_cross_qt(QT_WASM_PREFIX qt6-wasm lib/cmake/Qt6/qt.toolchain.cmake "Qt for WebAssembly"
+              "an installed Qt 6 built for wasm32-emscripten" build-qt-wasm.sh)
 if(NOT EXISTS /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
   message(FATAL_ERROR "The web build needs Debian's emscripten (apt install emscripten).")
 endif()
-set(QT_WASM_PREFIX "${QT_WASM_PREFIX}" CACHE PATH "Qt 6 for WebAssembly")
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QT_WASM_PREFIX)
 
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
