@@ -1,6 +1,5 @@
 #include "platform.h"
 
-#include "operations.h"
 #include "texts.h"
 
 #include <QApplication>

@@ -67,16 +67,20 @@ bool QtCommonDialog::showSave() {
     return true;
 }
 
+QWidget* QtMessageSink::owner() const {
+    return ownerWidget(owner_);
+}
+
 void QtMessageSink::warn(const QString& title, const QString& text) {
-    QMessageBox::warning(ownerWidget(owner_), title, text);
+    QMessageBox::warning(owner(), title, text);
 }
 
 void QtMessageSink::inform(const QString& title, const QString& text) {
-    QMessageBox::about(ownerWidget(owner_), title, text);
+    QMessageBox::about(owner(), title, text);
 }
 
 void QtMessageSink::present(QWidget* window) {
-    QWidget* owner = ownerWidget(owner_);
+    QWidget* owner = this->owner();
     window->setParent(owner, window->windowFlags() | Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (owner) // beside the program's window, as a dialog would be

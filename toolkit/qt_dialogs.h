@@ -33,7 +33,8 @@ class QtMessageSink : public MessageSink {
     void beep() override;
 
   protected:
-    QWidget* owner() const { return owner_ ? owner_->data() : nullptr; }
+    // The program's window, once it exists.
+    QWidget* owner() const;
 
   private:
     DialogOwner owner_;
