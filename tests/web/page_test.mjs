@@ -45,7 +45,7 @@ function differences(expected, actual, scale = 1) {
         for (let dx = 0; dx < scale; dx++) {
           const a = (y * scale + dy) * stride + (x * scale + dx) * 3;
           if (actual[a] !== expected[e] || actual[a + 1] !== expected[e + 1] || actual[a + 2] !== expected[e + 2]) {
-            found.push(`(${x}, ${y}) is ${rgb(actual, a)}, expected ${rgb(expected, e)}`);
+            found.push({ x, y, text: `(${x}, ${y}) is ${rgb(actual, a)}, expected ${rgb(expected, e)}` });
             dy = dx = scale;
           }
         }
@@ -54,7 +54,9 @@ function differences(expected, actual, scale = 1) {
 }
 
 function described(found) {
-  return found.length ? `${found.length} pixels differ, first ${found.slice(0, 4).join("; ")}` : "equal";
+  return found.length
+    ? `${found.length} pixels differ, first ${found.slice(0, 4).map((d) => d.text).join("; ")}`
+    : "equal";
 }
 
 // The window's pixels as raw RGB, through ImageMagick, at the page's ratio.
@@ -73,6 +75,13 @@ async function shows(page, expected, scale = 1, timeout = 20000, away = false) {
     if (!found.length !== away || Date.now() > end) return found;
     await new Promise((r) => setTimeout(r, 100));
   }
+}
+
+// Checks that the window comes to show the expected pixels, naming those
+// that differ when it does not.
+async function checkShows(page, expected, what, scale = 1) {
+  const found = await shows(page, expected, scale);
+  check(!found.length, `${what}: ${described(found)}`);
 }
 
 async function click(page, [x, y]) {
@@ -124,30 +133,27 @@ async function main() {
     const box = await (await page.$("#screen")).boundingBox();
     check(box.width === WIDTH && box.height === HEIGHT, `the window ${WIDTH} x ${HEIGHT}, found ${box.width} x ${box.height}`);
     const start = linux("start.rgb");
-    check(differences(start, await windowPixels(page)).length === 0,
-          `the start screen equals Linux's: ${described(differences(start, await windowPixels(page)))}`);
+    const first = differences(start, await windowPixels(page));
+    check(!first.length, `the start screen equals Linux's: ${described(first)}`);
 
     // A key shows its pressed face while the button is down.
     const [bx, by] = KEYS.B;
     await page.mouse.move(box.x + bx + 30, box.y + by + 30);
     await page.mouse.down();
     const pressed = await shows(page, start, 1, 20000, true);
-    check(pressed.some((d) => /^\((\d+), (\d+)\)/.test(d)) &&
-          pressed.every((d) => { const [, x, y] = d.match(/^\((\d+), (\d+)\)/).map(Number); return x >= bx && x < bx + 60 && y >= by && y < by + 60; }),
-          `while the mouse is down on B, only B's face changes: ${pressed.length} pixels differ, first ${pressed[0]}`);
+    check(pressed.length && pressed.every(({ x, y }) => x >= bx && x < bx + 60 && y >= by && y < by + 60),
+          `while the mouse is down on B, only B's face changes: ${described(pressed)}`);
     await page.mouse.up();
 
     for (const key of "AC") await click(page, [KEYS[key][0] + 30, KEYS[key][1] + 30]);
     const written = linux("written.rgb");
-    check((await shows(page, written)).length === 0,
-          `after B, A and C the window equals Linux's: ${described(await shows(page, written, 1, 0))}`);
+    await checkShows(page, written, "after B, A and C the window equals Linux's");
 
     // Clear, then the same name typed.
     await click(page, CLEAR);
-    check((await shows(page, start)).length === 0, `Clear empties the strip: ${described(await shows(page, start, 1, 0))}`);
+    await checkShows(page, start, "Clear empties the strip");
     await page.keyboard.type("bac");
-    check((await shows(page, written)).length === 0,
-          `typing b, a, c writes BAC: ${described(await shows(page, written, 1, 0))}`);
+    await checkShows(page, written, "typing b, a, c writes BAC");
     // Copy puts the signs on the browser's clipboard as text (the picture
     // too, where the browser takes more than one kind at once).
     await page.keyboard.down("Control");
@@ -207,8 +213,7 @@ async function main() {
     await sharp.setViewport({ width: 1000, height: 900, deviceScaleFactor: 2 });
     await sharp.goto(server.url + "cartouchery.html");
     await windowPainted(sharp);
-    const blocks = await shows(sharp, start, 2);
-    check(blocks.length === 0, `at a device pixel ratio of 2, the start screen in 2 x 2 blocks: ${described(blocks)}`);
+    await checkShows(sharp, start, "at a device pixel ratio of 2, the start screen in 2 x 2 blocks", 2);
     await sharp.close();
 
     // What goes wrong is said on the page, with a way on where there is one.
